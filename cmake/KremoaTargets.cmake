@@ -1,0 +1,52 @@
+# Warning and sanitizer flags for the project's own code, and helpers that make one
+# library per source folder from the files it holds.
+
+if(KREMOA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(kremoa_flags target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# kremoa_library(NAME DIR [EXCLUDE regex] [LIBS ...]): a static library from DIR/*.cpp except
+# main.cpp (which makes the folder's executable); public headers are included as "dir/Name.h".
+function(kremoa_library name dir)
+    cmake_parse_arguments(ARG "" "EXCLUDE" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    if(ARG_EXCLUDE)
+        list(FILTER sources EXCLUDE REGEX "${ARG_EXCLUDE}")
+    endif()
+    set(cpp_sources ${sources})
+    list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
+    if(NOT cpp_sources)
+        # Headers only so far: an interface library keeps the dependants building.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    kremoa_flags(${name})
+endfunction()
+
+# kremoa_tests(DIR LIBS ...): one GoogleTest executable per DIR/*Test.cpp.
+function(kremoa_tests dir)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB tests CONFIGURE_DEPENDS ${dir}/*Test.cpp)
+    file(GLOB helpers CONFIGURE_DEPENDS ${dir}/*.h)
+    foreach(test_source ${tests})
+        get_filename_component(test_name ${test_source} NAME_WE)
+        add_executable(${test_name} ${test_source} ${helpers})
+        target_link_libraries(${test_name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+        target_include_directories(${test_name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+        kremoa_flags(${test_name})
+        gtest_discover_tests(${test_name}
+            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+            DISCOVERY_TIMEOUT 60)
+    endforeach()
+endfunction()

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "document/EditableShow.h"
+#include "document/Expected.h"
+#include "document/WorkspaceRecord.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Reading and writing workspace files. The byte layout is fixed: little-endian fields without
+// padding, texts as a 16-bit byte count and the bytes (see TextCodec).
+class WorkspaceFile {
+public:
+    // The message the user sees, titled "失敗", for any file that cannot be taken.
+    static inline const QString kCannotOpenMessage = QStringLiteral("開けません");
+
+    static QByteArray encode(const WorkspaceRecord& record);
+    // Refuses anything that is not one whole record with tag "400" and at least one slide;
+    // the error text says what is wrong (for logs and kremoa-cli; the user sees
+    // kCannotOpenMessage).
+    static Expected<WorkspaceRecord> decode(QByteArrayView bytes);
+
+    // Writes through an atomic replace: an existing file stays intact until the new one is
+    // complete and synced.
+    static Status save(const QString& path, const WorkspaceRecord& record);
+    static Expected<WorkspaceRecord> load(const QString& path);
+
+    // The record a save writes for a show, and the show a load makes of a record (every slide
+    // at speed index 0, package-only fields empty).
+    static WorkspaceRecord fromShow(const EditableShow& show);
+    static EditableShow toShow(const WorkspaceRecord& record);
+};

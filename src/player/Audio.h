@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Music and sound effects as the show loop drives them. Music is addressed with MCI-like
+// command strings on the alias "bgm":
+//   open "PATH" alias bgm / play bgm / status bgm mode / seek bgm to start / close bgm
+// and "status bgm mode" answers "stopped" once the music has played to its end. There is one
+// sound-effect channel: playing a sound replaces the one still playing; purge stops it.
+class Audio {
+public:
+    // Gives the bytes of a music or sound file named in a command; the default reads the file.
+    // The saver runtime answers from its package instead.
+    using Resolver = std::function<std::optional<QByteArray>(const QString& path)>;
+
+    virtual ~Audio() = default;
+
+    // Sends one command and returns the reply text (empty when there is none or on failure).
+    virtual QString sendCommand(const QString& command) = 0;
+    // Starts a sound effect; a missing or unplayable file plays nothing, silently.
+    virtual void playSound(const QString& path) = 0;
+    // Stops every sound effect.
+    virtual void purgeSounds() = 0;
+};
