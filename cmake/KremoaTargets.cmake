@@ -6,6 +6,13 @@ if(KREMOA_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer builds (clang): every target is instrumented for coverage and the sanitizers; only the
+# fuzz targets link the fuzzer's main.
+if(KREMOA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(kremoa_flags target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()

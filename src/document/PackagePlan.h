@@ -18,7 +18,7 @@ struct PackagePlan {
     struct Slide {
         QString imageRef;  // "0", "1", ...
         QString soundKey;  // "3.wav" or empty
-        Source image;  // the file to store, or empty path when shared (one zero byte)
+        Source image;      // the file to store, or empty path when shared (one zero byte)
         bool imageShared = false;
         Source sound;  // the file to store, or empty path
         bool soundShared = false;
@@ -26,8 +26,8 @@ struct PackagePlan {
     };
 
     ShowDocument record;  // canvas fields, SoundSwitchable, SlideCount and settings filled
-    QString bgmName;  // "bgm.mid", "bgm.wav" or empty
-    Source bgm;  // empty path when the show has no BGM
+    QString bgmName;      // "bgm.mid", "bgm.wav" or empty
+    Source bgm;           // empty path when the show has no BGM
     QList<Slide> slides;
     qint64 packageSize = 0;  // the value of PackageSize, all fields included
 
@@ -39,4 +39,18 @@ struct PackagePlan {
     // Empty files, a show without slides, paths too long for a 16-bit length and a package
     // beyond the 32-bit size field are refused with a message in the same style.
     static Expected<PackagePlan> make(const EditableShow& show, qint16 soundSwitchable);
+
+    // The refusal texts of make(), for the builder's message boxes and for tests.
+    static QString missingBgmMessage();
+    static QString missingImageMessage(const QString& path);
+    static QString missingSoundMessage(const QString& path);
+    static QString emptyBgmMessage();
+    static QString emptyImageMessage(const QString& path);
+    static QString emptySoundMessage(const QString& path);
+    static QString longBgmPathMessage();
+    static QString longImagePathMessage(const QString& path);
+    static QString longSoundPathMessage(const QString& path);
+    static QString noSlidesMessage();
+    static QString tooManySlidesMessage();
+    static QString tooLargeMessage();
 };

@@ -18,8 +18,8 @@ struct PackageSlide {
     qint32 SpeedIndex = 0;
     qint16 KeepPrevious = 0;
     qint16 Transparent = 0;
-    int imageHolder = 0;  // index of the slide whose block holds the image bytes
-    int soundHolder = -1;  // -1 when the slide has no sound
+    int imageHolder = 0;       // index of the slide whose block holds the image bytes
+    int soundHolder = -1;      // -1 when the slide has no sound
     QByteArrayView imageData;  // the holder's bytes (views into the package, never copies)
     QByteArrayView soundData;
 };

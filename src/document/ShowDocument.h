@@ -13,7 +13,7 @@ struct ShowDocument {
 
     qint32 CanvasWidth = 0;
     qint32 CanvasHeight = 0;
-    quint32 BackColor = 0;  // 0x00BBGGRR
+    quint32 BackColor = 0;       // 0x00BBGGRR
     qint16 SoundSwitchable = 0;  // package only
     qint32 SlideCount = 0;
     BgmFile Bgm;  // package only

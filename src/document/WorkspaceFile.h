@@ -16,10 +16,14 @@ public:
     static inline const QString kCannotOpenMessage = QStringLiteral("開けません");
 
     static QByteArray encode(const WorkspaceRecord& record);
-    // Refuses anything that is not one whole record with tag "400" and at least one slide;
+    // Refuses anything that is not one whole record with tag "400" and 1 to 32767 slides;
     // the error text says what is wrong (for logs and kremoa-cli; the user sees
-    // kCannotOpenMessage).
+    // kCannotOpenMessage). Bytes after the record are ignored, as the program always read
+    // one record from the start of the file.
     static Expected<WorkspaceRecord> decode(QByteArrayView bytes);
+    // What save() refuses before writing: no slides, more than 32767, a text whose bytes do
+    // not fit the 16-bit length.
+    static Status validate(const WorkspaceRecord& record);
 
     // Writes through an atomic replace: an existing file stays intact until the new one is
     // complete and synced.

@@ -6,11 +6,18 @@
 #include <QRegion>
 
 #include <functional>
+#include <vector>
 
 // The canvas of the effects on real pixels: the screen, outgoing and incoming pictures are
 // QImages of one size (Format_RGB32); copies are clipped to both pictures like a block
 // transfer. refresh() calls the given function (the player window repaints from the screen
-// picture).
+// picture; it must not keep a shallow copy of it, which would make every draw detach).
+//
+// Copies move whole rows with memcpy, through the clip region's rectangles when a clip is set;
+// stretches sample the nearest source pixel (no smoothing, like a default stretch mode), draw
+// mirrored for negative sizes, and move runs of unscaled pixels with memcpy too. The clip applies
+// to copies, the only operation the effects clip. Nothing is allocated per frame but the clip
+// regions themselves.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
@@ -28,6 +35,17 @@ public:
 
 private:
     const QImage& picture(Source source) const;
+    // Copies target (inside the screen) from `from` at target - shift, row by row.
+    void copyRows(const QImage& from, const QRect& target, const QPoint& shift);
+
+    // A stretch row is drawn as spans: runs of consecutive source columns move with memcpy,
+    // the rest pixel by pixel through columns_.
+    struct Span {
+        int target;  // offset in the visible target row
+        int length;
+        int source;  // first source column of a run, or -1 for a pixel-by-pixel span
+    };
+    void planColumns(const QRect& target, const QRect& visible, int fromWidth, bool mirror);
 
     QImage& screen_;
     const QImage& outgoing_;
@@ -35,4 +53,6 @@ private:
     std::function<void()> onRefresh_;
     QRegion clip_;
     bool clipped_ = false;
+    std::vector<int> columns_;  // stretch: source column of each visible target column
+    std::vector<Span> spans_;
 };

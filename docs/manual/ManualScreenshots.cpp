@@ -1,0 +1,80 @@
+// Takes the manual's pictures of the program's own windows: the widgets are rendered offscreen
+// with QWidget::grab() and saved as PNG files.
+//
+//   kremoa-manual-screenshots OUTPUT_FOLDER DEMO_WORKSPACE APPLICATION_FOLDER
+
+#include "builder/SaveForm.h"
+#include "dialogs/AboutForm.h"
+#include "dialogs/FileDialogQuestions.h"
+#include "dialogs/MessageBoxPrompter.h"
+#include "dialogs/RGBForm.h"
+#include "dialogs/SizeForm.h"
+#include "editor/CanvasPicture.h"
+#include "editor/MainForm.h"
+#include "editor/PropertyPanel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kArgumentCount = 4;
+constexpr int kShownSlide = 1;
+
+bool save(QWidget& widget, const QDir& folder, const QString& name)
+{
+    widget.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    const bool saved = widget.grab().save(path, "PNG");
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != kArgumentCount) {
+        std::fputs("usage: kremoa-manual-screenshots OUTPUT_FOLDER DEMO_WORKSPACE APP_FOLDER\n",
+                   stderr);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString workspace = QString::fromLocal8Bit(argv[2]);
+    const QString applicationFolder = QString::fromLocal8Bit(argv[3]);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        return 1;
+    }
+
+    FileDialogQuestions questions;
+    MessageBoxPrompter prompter;
+    MainForm form(questions, prompter, applicationFolder, QDir::tempPath() + QDir::separator());
+    form.show();
+    form.Form_Load(workspace);
+    form.setCurrentIndex(kShownSlide);
+
+    bool saved = save(form, folder, QStringLiteral("main.png"));
+    saved = save(*form.panel, folder, QStringLiteral("panel.png")) && saved;
+
+    CanvasPicture& canvas = *form.MainPicture;
+    SizeForm size(prompter, {canvas.innerWidth(), canvas.innerHeight()},
+                  canvas.width() - canvas.innerWidth());
+    saved = save(size, folder, QStringLiteral("size.png")) && saved;
+
+    RGBForm colour(canvas.backColor());
+    saved = save(colour, folder, QStringLiteral("color.png")) && saved;
+
+    AboutForm about;
+    saved = save(about, folder, QStringLiteral("about.png")) && saved;
+
+    const EditableShow show = form.currentShow();
+    SaveForm builder(show, prompter, questions, applicationFolder);
+    saved = save(builder, folder, QStringLiteral("builder.png")) && saved;
+
+    return saved ? 0 : 1;
+}

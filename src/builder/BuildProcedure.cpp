@@ -1,0 +1,259 @@
+#include "builder/BuildProcedure.h"
+
+#include "builder/IconPatch.h"
+#include "builder/VersionPatch.h"
+#include "document/AtomicFileWriter.h"
+#include "document/PackagePlan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+using Icon = Prompter::Icon;
+
+const QString kFolderMissing = QStringLiteral("保存先フォルダが存在しません。");
+const QString kExistsHead = QStringLiteral("以下のファイルは存在します。");
+const QString kExistsTail = QStringLiteral("上書きしますか？");
+const QString kCreated = QStringLiteral("作成しました。");
+
+QString templateMissing(const QString& path)
+{
+    return QStringLiteral("テンプレートファイル(") + path + QStringLiteral(")が見つかりません");
+}
+
+QString templateKeyMissing(const QString& path, const char* key)
+{
+    return QStringLiteral("テンプレートファイル(") + path + QStringLiteral(")にバージョン情報(") +
+           QLatin1String(key) + QStringLiteral(")がありません");
+}
+
+QString templateIconMissing(const QString& path)
+{
+    return QStringLiteral("テンプレートファイル(") + path +
+           QStringLiteral(")のアイコンを置き換えられません");
+}
+
+QString iconMissing(const QString& path)
+{
+    return QStringLiteral("アイコンファイル(") + path + QStringLiteral(")が見つかりません");
+}
+
+QString iconBroken(const QString& path)
+{
+    return QStringLiteral("アイコンファイル(") + path + QStringLiteral(")が壊れています");
+}
+
+QString iconTooLarge(const QString& path)
+{
+    return QStringLiteral("アイコン(") + path + QStringLiteral(")は大きすぎて使えません");
+}
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("ファイル(") + path + QStringLiteral(")に書き込めません: ") + reason;
+}
+
+// An existing, readable regular file.
+bool fileExists(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
+std::optional<QByteArray> readWhole(const QString& path)
+{
+    if (!fileExists(path)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Read permission becomes execute permission too, as for any program file.
+void makeExecutable(QIODevice& device)
+{
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    if (file == nullptr) {
+        return;
+    }
+    QFileDevice::Permissions permissions = file->permissions();
+    permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
+    if (permissions & QFileDevice::ReadGroup) {
+        permissions |= QFileDevice::ExeGroup;
+    }
+    if (permissions & QFileDevice::ReadOther) {
+        permissions |= QFileDevice::ExeOther;
+    }
+    file->setPermissions(permissions);
+}
+
+}  // namespace
+
+BuildProcedure::BuildProcedure(const EditableShow& show, Prompter& prompter,
+                               QString applicationFolder)
+    : show_(show), prompter_(prompter), applicationFolder_(std::move(applicationFolder))
+{}
+
+QString BuildProcedure::withSeparator(const QString& folder)
+{
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator())) {
+        return folder;
+    }
+    return folder + QDir::separator();
+}
+
+QString BuildProcedure::outputPath(const BuildRequest& request)
+{
+    return withSeparator(request.destinationFolder) + request.fileName + kOutputSuffix;
+}
+
+bool BuildProcedure::refuse(const QString& text, const QString& title)
+{
+    prompter_.tell(text, title, Icon::Warning);
+    return false;
+}
+
+bool BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
+{
+    if (show_.slideCount() == 0) {
+        return refuse(PackagePlan::noSlidesMessage(), kTitle);
+    }
+    if (!QFileInfo(request.destinationFolder).isDir()) {
+        return refuse(kFolderMissing, kTitle);
+    }
+    const QString output = outputPath(request);
+    const QFileInfo outputInfo(output);
+    if (outputInfo.exists() && !outputInfo.isDir()) {
+        const QString question =
+            kExistsHead + kLineBreak + kLineBreak + output + kLineBreak + kLineBreak + kExistsTail;
+        if (prompter_.ask(question, kTitle, Icon::Question, Prompter::Buttons::YesNo) !=
+            Prompter::Answer::Yes) {
+            return false;
+        }
+    }
+
+    const Expected<PackagePlan> plan = PackagePlan::make(show_, request.soundSwitch ? 1 : 0);
+    if (!plan) {
+        return refuse(plan.error(), kFailureTitle);
+    }
+
+    const QString templatePath = withSeparator(applicationFolder_) + kTemplateName;
+    std::optional<QByteArray> templateBytes = readWhole(templatePath);
+    if (!templateBytes) {
+        return refuse(templateMissing(templatePath), kFailureTitle);
+    }
+    if (!patchIcon(*templateBytes, request) || !patchTemplate(*templateBytes, request)) {
+        return false;
+    }
+
+    if (hooks.writingStarts) {
+        hooks.writingStarts();
+    }
+    if (!write(output, *templateBytes, plan.value(), hooks)) {
+        return false;
+    }
+    prompter_.tell(kCreated, kTitle, Icon::Information);
+    return true;
+}
+
+bool BuildProcedure::patchIcon(QByteArray& templateBytes, const BuildRequest& request)
+{
+    if (request.chosenIconPath == request.defaultIconPath) {
+        return true;
+    }
+    const std::optional<QByteArray> defaultIcon = readWhole(request.defaultIconPath);
+    if (!defaultIcon) {
+        return refuse(iconMissing(request.defaultIconPath), kFailureTitle);
+    }
+    const std::optional<QByteArray> chosenIcon = readWhole(request.chosenIconPath);
+    if (!chosenIcon) {
+        return refuse(iconMissing(request.chosenIconPath), kFailureTitle);
+    }
+    switch (IconPatch::apply(templateBytes, *defaultIcon, *chosenIcon)) {
+        case IconPatch::Outcome::Replaced:
+            return true;
+        case IconPatch::Outcome::DefaultIconTooShort:
+            return refuse(iconBroken(request.defaultIconPath), kFailureTitle);
+        case IconPatch::Outcome::ChosenIconTooShort:
+            return refuse(iconBroken(request.chosenIconPath), kFailureTitle);
+        case IconPatch::Outcome::ChosenIconTooLarge:
+            return refuse(iconTooLarge(request.chosenIconPath), kTitle);
+        case IconPatch::Outcome::DefaultIconNotFound:
+            break;
+    }
+    return refuse(templateIconMissing(withSeparator(applicationFolder_) + kTemplateName),
+                  kFailureTitle);
+}
+
+bool BuildProcedure::patchTemplate(QByteArray& templateBytes, BuildRequest& request)
+{
+    if (const auto missing = VersionPatch::findMissing(templateBytes)) {
+        return refuse(templateKeyMissing(withSeparator(applicationFolder_) + kTemplateName,
+                                         VersionPatch::kFields[*missing].key),
+                      kFailureTitle);
+    }
+    if (request.majorVersion.isEmpty()) {
+        request.majorVersion = QStringLiteral("0");
+    }
+    const QString version = VersionPatch::versionText(request.majorVersion, request.minorVersion);
+    VersionPatch::Values values;
+    values[VersionPatch::Comments] = request.comment;
+    values[VersionPatch::CompanyName] = request.companyName;
+    values[VersionPatch::FileDescription] = request.description;
+    values[VersionPatch::LegalCopyright] = request.copyright;
+    values[VersionPatch::LegalTrademarks] = request.trademark;
+    values[VersionPatch::ProductName] = request.productName;
+    values[VersionPatch::FileVersion] = version;
+    values[VersionPatch::ProductVersion] = version;
+    values[VersionPatch::InternalName] = request.fileName;
+    values[VersionPatch::OriginalFilename] = request.fileName + kOutputSuffix;
+    VersionPatch::apply(templateBytes, values);
+    return true;
+}
+
+bool BuildProcedure::write(const QString& path, const QByteArray& templateBytes,
+                           const PackagePlan& plan, const Hooks& hooks)
+{
+    const qint64 total = templateBytes.size() + plan.packageSize;
+    bool cancelled = false;
+    const auto progress = [&](qint64 done, qint64) {
+        if (hooks.progress && !hooks.progress(templateBytes.size() + done, total)) {
+            cancelled = true;
+        }
+        return !cancelled;
+    };
+
+    AtomicFileWriter writer(path);
+    if (const Status opened = writer.open(); !opened) {
+        return refuse(opened.error(), kFailureTitle);
+    }
+    QIODevice& device = writer.device();
+    if (device.write(templateBytes) != templateBytes.size()) {
+        return refuse(cannotWrite(path, device.errorString()), kFailureTitle);
+    }
+    const Status written = PackageWriter::write(plan, device, progress);
+    if (cancelled) {
+        return false;
+    }
+    if (!written) {
+        return refuse(written.error(), kFailureTitle);
+    }
+    makeExecutable(device);
+    if (const Status committed = writer.commit(); !committed) {
+        return refuse(committed.error(), kFailureTitle);
+    }
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class FileQuestions;
+class MainForm;
+class Prompter;
+
+// The program's start-up: find the temporary folder, show the main window and open the
+// workspace named on the command line.
+class Main {
+public:
+    static inline const QString kCannotRunMessage = QStringLiteral("実行できません");
+    static inline const QString kProgramName = QStringLiteral("クレモア");
+
+    // `TempFolder`: the system's temporary folder ending in a separator; empty when the
+    // system gave none.
+    static QString TempFolderFrom(const QString& systemTempPath);
+    // The whole command line after the program's name, as one path.
+    static QString commandLinePath(const QStringList& arguments);
+
+    // Shows the main window, or tells the start-up failure and returns nothing.
+    static std::unique_ptr<MainForm> start(const QString& systemTempPath,
+                                           const QStringList& arguments, FileQuestions& questions,
+                                           Prompter& prompter, const QString& applicationFolder);
+};

@@ -1,0 +1,240 @@
+#include "editor/PropertyPanel.h"
+
+#include "dialogs/FileQuestions.h"
+#include "dialogs/NumericText.h"
+#include "editor/EditorDocument.h"
+#include "effects/EffectCatalogue.h"
+#include "effects/RoundHalfEven.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kPanelWidth = 210;
+constexpr int kSpinWidth = 17;
+constexpr int kBoxColumns = 1;  // text boxes span the first column, spins the second
+constexpr int kColumnCount = 3;
+
+QString fromUtf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+}  // namespace
+
+PropertyPanel::PropertyPanel(EditorDocument& document, FileQuestions& questions, QWidget* parent)
+    : QGroupBox(QStringLiteral("プロパティ"), parent), document_(document), questions_(questions)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setFixedWidth(kPanelWidth);
+    buildControls();
+    connectHandlers();
+}
+
+void PropertyPanel::buildControls()
+{
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    const auto caption = [&](const QString& text) {
+        grid->addWidget(new QLabel(text, this), row++, 0, 1, kColumnCount);
+    };
+    const auto numberRow = [&](QLineEdit* box, SpinScrollBar* spin, const QString& unit) {
+        spin->setFixedWidth(kSpinWidth);
+        spin->setFixedHeight(box->sizeHint().height());
+        grid->addWidget(box, row, 0, 1, kBoxColumns);
+        grid->addWidget(spin, row, kBoxColumns);
+        grid->addWidget(new QLabel(unit, this), row++, kBoxColumns + 1);
+    };
+
+    caption(QStringLiteral("表示時間"));
+    Text1 = new QLineEdit(QString::number(kTimeMin), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    VScroll2 = new SpinScrollBar(kTimeMax, kTimeMin, this);
+    VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    numberRow(Text1, VScroll2, QStringLiteral("1/1000秒"));
+
+    const QString positionCaptions[2] = {QStringLiteral("表示位置X"), QStringLiteral("表示位置Y")};
+    for (int n = 0; n < 2; ++n) {
+        caption(positionCaptions[n]);
+        Text2[n] = new QLineEdit(QStringLiteral("0"), this);
+        Text2[n]->setObjectName(QStringLiteral("Text2_%1").arg(n));
+        VScroll3[n] = new SpinScrollBar(kPositionMax, kPositionMin, this);
+        VScroll3[n]->setObjectName(QStringLiteral("VScroll3_%1").arg(n));
+        numberRow(Text2[n], VScroll3[n], QStringLiteral("ピクセル"));
+    }
+
+    caption(QStringLiteral("切り替え効果"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    for (const EffectDescription& effect : effectCatalogue()) {
+        Combo1->addItem(fromUtf8(effect.listText));
+    }
+    grid->addWidget(Combo1, row++, 0, 1, kColumnCount);
+
+    caption(QStringLiteral("効果速度"));
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    for (const char* speed : speedListTexts()) {
+        Combo2->addItem(fromUtf8(speed));
+    }
+    grid->addWidget(Combo2, row++, 0, 1, kColumnCount);
+
+    caption(QStringLiteral("効果音"));
+    Text3 = new QLineEdit(this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Command12 = new QPushButton(QStringLiteral("参照"), this);
+    Command12->setObjectName(QStringLiteral("Command12"));
+    grid->addWidget(Text3, row, 0, 1, kColumnCount - 1);
+    grid->addWidget(Command12, row++, kColumnCount - 1);
+
+    Check2 = new QCheckBox(QStringLiteral("前のイメージを残す"), this);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    grid->addWidget(Check2, row++, 0, 1, kColumnCount);
+    Check1 = new QCheckBox(QStringLiteral("背景と同じ色を透過"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setEnabled(false);
+    grid->addWidget(Check1, row++, 0, 1, kColumnCount);
+
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(0, 1);
+}
+
+void PropertyPanel::connectHandlers()
+{
+    connect(Text1, &QLineEdit::textChanged, this, &PropertyPanel::Text1_Change);
+    connect(VScroll2, &SpinScrollBar::numberChanged, this, &PropertyPanel::VScroll2_Change);
+    for (int n = 0; n < 2; ++n) {
+        connect(Text2[n], &QLineEdit::textChanged, this, [this, n] { Text2_Change(n); });
+        connect(VScroll3[n], &SpinScrollBar::numberChanged, this,
+                [this, n] { VScroll3_Change(n); });
+    }
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &PropertyPanel::Combo1_Click);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &PropertyPanel::Combo2_Click);
+    connect(Text3, &QLineEdit::textChanged, this, &PropertyPanel::Text3_Change);
+    connect(Command12, &QPushButton::clicked, this, &PropertyPanel::Command12_Click);
+    connect(Check2, &QCheckBox::toggled, this, &PropertyPanel::Check2_Click);
+    connect(Check1, &QCheckBox::toggled, this, &PropertyPanel::Check1_Click);
+}
+
+void PropertyPanel::fillFromSlide(const SlideItem& slide)
+{
+    // The handlers below write into the selected slide, which may be the one being shown.
+    const SlideItem shown = slide;
+    Text1->setText(QString::number(shown.DisplayTime));
+    Text2[0]->setText(QString::number(shown.PosX));
+    Text2[1]->setText(QString::number(shown.PosY));
+    Combo1->setCurrentIndex(shown.EffectNumber);
+    Combo2->setCurrentIndex(shown.SpeedIndex);
+    Text3->setText(shown.SoundPath);
+    Check2->setChecked(shown.KeepPrevious != 0);
+    Check1->setChecked(shown.Transparent != 0);
+}
+
+void PropertyPanel::resetNumbers()
+{
+    Text1->setText(QStringLiteral("0"));
+    Text2[0]->setText(QStringLiteral("0"));
+    Text2[1]->setText(QStringLiteral("0"));
+}
+
+void PropertyPanel::Text1_Change()
+{
+    // Invalid entries are replaced; the replacement runs this handler again with valid text.
+    const std::optional<double> value = NumericText::value(Text1->text());
+    const bool tooLarge = value && *value > kTimeMax;
+    // A positive entry that rounds to 0 (such as 0.4) cannot be a display time either.
+    const bool tooSmall = !value || roundHalfEven(*value) < kTimeMin;
+    if (tooLarge || tooSmall) {
+        Text1->setText(QString::number(tooLarge ? kTimeMax : kTimeMin));
+        return;
+    }
+    const int time = roundHalfEven(*value);
+    VScroll2->setNumber(time);
+    if (SlideItem* slide = document_.selectedSlide()) {
+        slide->DisplayTime = time;
+    }
+}
+
+void PropertyPanel::VScroll2_Change()
+{
+    const QString text = QString::number(VScroll2->number());
+    if (Text1->text() != text) {
+        Text1->setText(text);
+    }
+}
+
+void PropertyPanel::Text2_Change(int index)
+{
+    const std::optional<double> value = NumericText::value(Text2[index]->text());
+    if (!value) {
+        Text2[index]->setText(QStringLiteral("0"));
+        return;
+    }
+    if (*value < kPositionMin || *value > kPositionMax) {
+        Text2[index]->setText(QString::number(*value < kPositionMin ? kPositionMin : kPositionMax));
+        return;
+    }
+    const int position = roundHalfEven(*value);
+    VScroll3[index]->setNumber(position);
+    if (SlideItem* slide = document_.selectedSlide()) {
+        (index == 0 ? slide->PosX : slide->PosY) = position;
+    }
+}
+
+void PropertyPanel::VScroll3_Change(int index)
+{
+    const QString text = QString::number(VScroll3[index]->number());
+    if (Text2[index]->text() != text) {
+        Text2[index]->setText(text);
+    }
+}
+
+void PropertyPanel::Combo1_Click()
+{
+    // A number outside the list (from a file) leaves no entry selected and is kept as it is.
+    SlideItem* slide = document_.selectedSlide();
+    if (slide && Combo1->currentIndex() >= 0) {
+        slide->EffectNumber = Combo1->currentIndex();
+    }
+}
+
+void PropertyPanel::Combo2_Click()
+{
+    SlideItem* slide = document_.selectedSlide();
+    if (slide && Combo2->currentIndex() >= 0) {
+        slide->SpeedIndex = Combo2->currentIndex();
+    }
+}
+
+void PropertyPanel::Text3_Change()
+{
+    if (SlideItem* slide = document_.selectedSlide()) {
+        slide->SoundPath = Text3->text();
+    }
+}
+
+void PropertyPanel::Command12_Click()
+{
+    Text3->setText(questions_.AskSoundFile());
+}
+
+void PropertyPanel::Check2_Click()
+{
+    if (SlideItem* slide = document_.selectedSlide()) {
+        slide->KeepPrevious = Check2->isChecked() ? 1 : 0;
+    }
+    // Greying out keeps the transparency tick and the slide's flag as they are.
+    Check1->setEnabled(Check2->isChecked());
+}
+
+void PropertyPanel::Check1_Click()
+{
+    if (SlideItem* slide = document_.selectedSlide()) {
+        slide->Transparent = Check1->isChecked() ? 1 : 0;
+    }
+}

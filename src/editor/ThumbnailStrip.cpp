@@ -1,0 +1,103 @@
+#include "editor/ThumbnailStrip.h"
+
+#include "editor/ThumbnailCache.h"
+#include "editor/ThumbnailFrame.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScrollBar>
+
+ThumbnailStrip::ThumbnailStrip(ThumbnailCache& cache, QScrollBar& scroll, QWidget* parent)
+    : QWidget(parent), cache_(cache), scroll_(scroll)
+{
+    setObjectName(QStringLiteral("picImage"));
+    setAcceptDrops(true);
+    createFrame(0)->show();
+}
+
+ThumbnailFrame* ThumbnailStrip::createFrame(int j)
+{
+    auto* frame = new ThumbnailFrame(j, this);
+    frame->move(0, 0);
+    frame->hide();
+    connect(frame, &ThumbnailFrame::pressed, this, &ThumbnailStrip::framePressed);
+    connect(frame, &ThumbnailFrame::moved, this, &ThumbnailStrip::frameMoved);
+    connect(frame, &ThumbnailFrame::released, this, &ThumbnailStrip::frameReleased);
+    connect(frame, &ThumbnailFrame::frameDropped, this, &ThumbnailStrip::frameDropped);
+    connect(frame, &ThumbnailFrame::filesDropped, this, &ThumbnailStrip::filesDropped);
+    frames_.append(frame);
+    return frame;
+}
+
+void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, bool removeSurplus)
+{
+    const int frameWidth = frames_.first()->width();
+    const int stripWidth = width();
+    const int count = static_cast<int>(paths.size());
+
+    // k frames are needed: those whose left edge j * FW lies within the strip.
+    int k = count - first;
+    while (frameWidth * (k - 1) > stripWidth) {
+        --k;
+    }
+    if (frames_.size() < k + 1) {
+        while (frames_.size() < k + 1) {
+            createFrame(static_cast<int>(frames_.size()));
+        }
+    } else if (removeSurplus) {
+        while (frames_.size() > std::max(k, 1)) {
+            // A frame may be the source of the drag now ending; it goes once the drag is over.
+            ThumbnailFrame* surplus = frames_.takeLast();
+            surplus->hide();
+            surplus->deleteLater();
+        }
+        if (k <= 0) {
+            frames_.first()->hide();
+        }
+    }
+
+    for (int i = std::max(first, 0); i < count && i - first < frames_.size(); ++i) {
+        ThumbnailFrame* frame = frames_[i - first];
+        frame->move((i - first) * frameWidth, frame->y());
+        const QImage picture = cache_.thumbnail(paths[i], frame->innerSize());
+        frame->showPicture(picture);
+        if (picture.isNull()) {
+            Q_EMIT undecodable(paths[i]);
+        }
+        frame->show();
+        if (i == current) {
+            frame->drawOutline();
+        }
+    }
+
+    // The range lets the last slide's frame be shown whole.
+    int whole = k;
+    while (frameWidth * whole > stripWidth) {
+        --whole;
+    }
+    scroll_.setMaximum(std::max(0, count - whole));
+    scroll_.setPageStep(1);
+    if (whole > 0) {
+        scroll_.setPageStep(whole);
+    }
+}
+
+void ThumbnailStrip::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ThumbnailStrip::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+    Q_EMIT filesDropped(paths);
+}

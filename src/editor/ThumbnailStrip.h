@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QScrollBar;
+class ThumbnailCache;
+class ThumbnailFrame;
+
+// The thumbnail strip `picImage`: one frame per slide from the first slide shown, left to
+// right, the current slide's frame outlined, and the strip scroll bar `sclImage` whose value is
+// the first slide shown. Frame 0 always exists; the others are created and destroyed as the
+// refresh says. Files dropped on the strip or on any frame are reported.
+class ThumbnailStrip : public QWidget {
+    Q_OBJECT
+public:
+    ThumbnailStrip(ThumbnailCache& cache, QScrollBar& scroll, QWidget* parent);
+
+    qsizetype frameCount() const { return frames_.size(); }
+    ThumbnailFrame* frame(qsizetype j) const { return frames_.value(j); }
+
+    // `RefreshThumbnails`: shows slides from `first`; `removeSurplus` allows destroying frames
+    // no longer needed. Sets the scroll bar's range and large step.
+    void refresh(const QStringList& paths, int current, int first, bool removeSurplus);
+
+Q_SIGNALS:
+    void framePressed(int j);
+    void frameMoved(int j);
+    void frameReleased(int j);
+    void frameDropped(int source, int target);
+    void filesDropped(const QStringList& paths);
+    void undecodable(const QString& path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    ThumbnailFrame* createFrame(int j);
+
+    ThumbnailCache& cache_;
+    QScrollBar& scroll_;
+    QList<ThumbnailFrame*> frames_;
+};

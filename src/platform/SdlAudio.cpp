@@ -1,0 +1,161 @@
+#include "platform/SdlAudio.h"
+
+#include "platform/AudioFileType.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <SDL.h>
+
+#include <limits>
+
+namespace {
+
+constexpr int kSampleRate = MIX_DEFAULT_FREQUENCY;
+constexpr int kOutputChannels = MIX_DEFAULT_CHANNELS;
+constexpr int kChunkFrames = 2048;
+constexpr int kSoundChannel = 0;  // the one sound-effect channel
+constexpr int kPlayOnce = 0;
+constexpr int kFreeSource = 1;
+
+const QString kPlaying = QStringLiteral("playing");
+const QString kStopped = QStringLiteral("stopped");
+
+}  // namespace
+
+SdlAudio::SdlAudio(Resolver resolver) : resolver_(std::move(resolver)) {}
+
+SdlAudio::~SdlAudio()
+{
+    if (device_ != Device::Open) {
+        return;
+    }
+    purgeSounds();
+    closeMusic();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+QString SdlAudio::soundFont()
+{
+    const QString chosen = qEnvironmentVariable(kSoundFontVariable);
+    if (!chosen.isEmpty()) {
+        return chosen;
+    }
+    return QFileInfo::exists(kDefaultSoundFont) ? kDefaultSoundFont : kFallbackSoundFont;
+}
+
+QString SdlAudio::sendCommand(const QString& command)
+{
+    static const QRegularExpression openCommand(QStringLiteral("^open \"(.*)\" alias bgm$"));
+    if (const auto match = openCommand.match(command); match.hasMatch()) {
+        openMusic(match.captured(1));
+        return QString();
+    }
+    if (music_ == nullptr) {
+        return QString();
+    }
+    if (command == QLatin1String("play bgm")) {
+        Mix_PlayMusic(music_, kPlayOnce);
+    } else if (command == QLatin1String("status bgm mode")) {
+        return Mix_PlayingMusic() != 0 ? kPlaying : kStopped;
+    } else if (command == QLatin1String("seek bgm to start")) {
+        // Like the MCI seek: playback stops; the next play starts from the beginning.
+        Mix_HaltMusic();
+    } else if (command == QLatin1String("close bgm")) {
+        closeMusic();
+    }
+    return QString();
+}
+
+void SdlAudio::playSound(const QString& path)
+{
+    const auto bytes = bytesOf(path);
+    if (!bytes || AudioFileType::of(*bytes) != AudioFileType::Kind::Wave || !deviceReady()) {
+        return;
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(
+        SDL_RWFromConstMem(bytes->constData(), static_cast<int>(bytes->size())), kFreeSource);
+    if (chunk == nullptr) {
+        return;
+    }
+    purgeSounds();
+    sound_ = chunk;
+    Mix_PlayChannel(kSoundChannel, sound_, kPlayOnce);
+}
+
+void SdlAudio::purgeSounds()
+{
+    if (sound_ == nullptr) {
+        return;
+    }
+    Mix_HaltChannel(kSoundChannel);
+    Mix_FreeChunk(sound_);
+    sound_ = nullptr;
+}
+
+bool SdlAudio::deviceReady()
+{
+    if (device_ == Device::Closed) {
+        device_ = Device::Failed;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            return false;
+        }
+        if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkFrames) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        Mix_Init(MIX_INIT_MID);
+        Mix_SetSoundFonts(QFile::encodeName(soundFont()).constData());
+        device_ = Device::Open;
+    }
+    return device_ == Device::Open;
+}
+
+void SdlAudio::openMusic(const QString& path)
+{
+    closeMusic();
+    auto bytes = bytesOf(path);
+    if (!bytes) {
+        return;
+    }
+    const AudioFileType::Kind kind = AudioFileType::of(*bytes);
+    if (kind == AudioFileType::Kind::Unknown || !deviceReady()) {
+        return;
+    }
+    musicBytes_ = std::move(*bytes);
+    SDL_RWops* source =
+        SDL_RWFromConstMem(musicBytes_.constData(), static_cast<int>(musicBytes_.size()));
+    music_ = Mix_LoadMUSType_RW(source, kind == AudioFileType::Kind::Midi ? MUS_MID : MUS_WAV,
+                                kFreeSource);
+    if (music_ == nullptr) {
+        musicBytes_.clear();
+    }
+}
+
+void SdlAudio::closeMusic()
+{
+    if (music_ != nullptr) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+    }
+    musicBytes_.clear();
+}
+
+std::optional<QByteArray> SdlAudio::bytesOf(const QString& path) const
+{
+    std::optional<QByteArray> bytes;
+    if (resolver_) {
+        bytes = resolver_(path);
+    } else if (QFile file(path); file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+    }
+    // SDL reads memory through an int-sized window.
+    if (bytes && bytes->size() > std::numeric_limits<int>::max()) {
+        bytes.reset();
+    }
+    return bytes;
+}

@@ -1,0 +1,206 @@
+#include "player/ImageCanvas.h"
+
+#include <QPolygon>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr int kBytesPerPixel = 4;  // Format_RGB32
+// Runs of consecutive source columns at least this long are copied with memcpy; shorter ones
+// cost less pixel by pixel than a call each.
+constexpr int kShortestRun = 16;
+
+// The source index sampled for target index t when `sourceLength` pixels are scaled to
+// `targetLength`: the pixel under the target pixel's centre.
+int nearest(int t, int sourceLength, int targetLength)
+{
+    return static_cast<int>((2 * std::int64_t{t} + 1) * sourceLength /
+                            (2 * std::int64_t{targetLength}));
+}
+
+// out[k] = in[columns[k]]; four at a time, loads before stores, so that the loads of one
+// group overlap.
+void gather(QRgb* out, const QRgb* in, const int* columns, int count)
+{
+    constexpr int kGroup = 4;
+    int k = 0;
+    for (; k + kGroup <= count; k += kGroup) {
+        const QRgb a = in[columns[k]];
+        const QRgb b = in[columns[k + 1]];
+        const QRgb c = in[columns[k + 2]];
+        const QRgb d = in[columns[k + 3]];
+        out[k] = a;
+        out[k + 1] = b;
+        out[k + 2] = c;
+        out[k + 3] = d;
+    }
+    for (; k < count; ++k) {
+        out[k] = in[columns[k]];
+    }
+}
+
+}  // namespace
+
+ImageCanvas::ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
+                         std::function<void()> onRefresh)
+    : screen_(screen), outgoing_(outgoing), incoming_(incoming), onRefresh_(std::move(onRefresh))
+{
+    columns_.reserve(static_cast<std::size_t>(std::max(screen_.width(), 0)));
+}
+
+int ImageCanvas::width() const
+{
+    return screen_.width();
+}
+
+int ImageCanvas::height() const
+{
+    return screen_.height();
+}
+
+void ImageCanvas::copy(Source source, int x, int y, int w, int h, int sx, int sy)
+{
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    // Like a block transfer: only pixels inside both the source and the screen picture move.
+    const QImage& from = picture(source);
+    const QPoint shift(x - sx, y - sy);
+    const QRect target = (QRect(sx, sy, w, h) & from.rect()).translated(shift) & screen_.rect();
+    if (target.isEmpty()) {
+        return;
+    }
+    if (!clipped_) {
+        copyRows(from, target, shift);
+        return;
+    }
+    for (const QRect& band : clip_) {
+        const QRect part = band & target;
+        if (!part.isEmpty()) {
+            copyRows(from, part, shift);
+        }
+    }
+}
+
+void ImageCanvas::copyRows(const QImage& from, const QRect& target, const QPoint& shift)
+{
+    const qsizetype rowBytes = qsizetype{target.width()} * kBytesPerPixel;
+    uchar* screenBits = screen_.bits();
+    const qsizetype screenStride = screen_.bytesPerLine();
+    const uchar* fromBits = from.constBits();
+    const qsizetype fromStride = from.bytesPerLine();
+    const qsizetype screenOffset = qsizetype{target.left()} * kBytesPerPixel;
+    const qsizetype fromOffset = qsizetype{target.left() - shift.x()} * kBytesPerPixel;
+    for (int row = target.top(); row <= target.bottom(); ++row) {
+        std::memcpy(screenBits + row * screenStride + screenOffset,
+                    fromBits + (row - shift.y()) * fromStride + fromOffset,
+                    static_cast<std::size_t>(rowBytes));
+    }
+}
+
+void ImageCanvas::stretch(Source source, int x, int y, int w, int h)
+{
+    const QImage& from = picture(source);
+    if (w == 0 || h == 0 || from.isNull()) {
+        return;
+    }
+    // A negative size mirrors the image and extends it to the left of (above) the position.
+    const QRect target(std::min(x, x + w), std::min(y, y + h), std::abs(w), std::abs(h));
+    const QRect visible = target & screen_.rect();
+    if (visible.isEmpty()) {
+        return;
+    }
+    const int fromHeight = from.height();
+    planColumns(target, visible, from.width(), w < 0);
+
+    uchar* screenBits = screen_.bits();
+    const qsizetype screenStride = screen_.bytesPerLine();
+    for (int row = visible.top(); row <= visible.bottom(); ++row) {
+        const int sampled = nearest(row - target.top(), fromHeight, target.height());
+        const int fromRow = h < 0 ? fromHeight - 1 - sampled : sampled;
+        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(fromRow));
+        auto* out = reinterpret_cast<QRgb*>(screenBits + row * screenStride) + visible.left();
+        for (const Span& span : spans_) {
+            if (span.source >= 0) {
+                std::memcpy(out + span.target, in + span.source,
+                            static_cast<std::size_t>(span.length) * kBytesPerPixel);
+                continue;
+            }
+            gather(out + span.target, in, columns_.data() + span.target, span.length);
+        }
+    }
+}
+
+void ImageCanvas::planColumns(const QRect& target, const QRect& visible, int fromWidth, bool mirror)
+{
+    columns_.clear();
+    for (int column = visible.left(); column <= visible.right(); ++column) {
+        const int sampled = nearest(column - target.left(), fromWidth, target.width());
+        columns_.push_back(mirror ? fromWidth - 1 - sampled : sampled);
+    }
+    spans_.clear();
+    const int count = static_cast<int>(columns_.size());
+    for (int start = 0; start < count;) {
+        int end = start + 1;
+        while (end < count && columns_[end] == columns_[end - 1] + 1) {
+            ++end;
+        }
+        if (end - start >= kShortestRun) {
+            spans_.push_back({start, end - start, columns_[start]});
+        } else if (!spans_.empty() && spans_.back().source < 0) {
+            spans_.back().length += end - start;
+        } else {
+            spans_.push_back({start, end - start, -1});
+        }
+        start = end;
+    }
+}
+
+void ImageCanvas::fillBlack()
+{
+    // The box from (-1, -1) to (W, H) covers the whole picture.
+    screen_.fill(Qt::black);
+}
+
+bool ImageCanvas::clipEllipse(int x1, int y1, int x2, int y2)
+{
+    const QRect box(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    clip_ = QRegion(box, QRegion::Ellipse);
+    clipped_ = true;
+    return true;
+}
+
+bool ImageCanvas::clipPolygon(std::span<const Point> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& point : points) {
+        polygon.append(QPoint(point.x, point.y));
+    }
+    clip_ = QRegion(polygon, Qt::OddEvenFill);
+    clipped_ = true;
+    return true;
+}
+
+void ImageCanvas::unclip()
+{
+    clip_ = QRegion();
+    clipped_ = false;
+}
+
+void ImageCanvas::refresh()
+{
+    if (onRefresh_) {
+        onRefresh_();
+    }
+}
+
+const QImage& ImageCanvas::picture(Source source) const
+{
+    return source == Source::Outgoing ? outgoing_ : incoming_;
+}

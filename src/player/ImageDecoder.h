@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Decodes slide images (BMP, JPEG) into Format_RGB32 pictures at natural size, with the JPEG
+// orientation applied. The allocation limit is raised to 1 GiB so that large photos decode.
+// A file that cannot be read or decoded gives a null image.
+class ImageDecoder {
+public:
+    static constexpr int kAllocationLimitMiB = 1024;
+
+    static QImage decodeFile(const QString& path);
+    static QImage decodeBytes(const QByteArray& bytes);
+};

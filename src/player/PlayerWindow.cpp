@@ -1,0 +1,144 @@
+#include "player/PlayerWindow.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+PlayerWindow::PlayerWindow(ProgramState& state, Options options, std::function<void()> onStop)
+    : state_(state), options_(std::move(options)), onStop_(std::move(onStop))
+{
+    setFlags(Qt::Window | Qt::FramelessWindowHint);
+    if (!options_.title.isEmpty()) {
+        setTitle(options_.title);
+    }
+    if (!options_.icon.isNull()) {
+        setIcon(options_.icon);
+    }
+}
+
+PlayerWindow::~PlayerWindow()
+{
+    restoreCursor();
+    if (host_) {
+        // Leave the host before its wrapper goes, or the wrapper would delete us as its child.
+        destroy();
+        setParent(nullptr);
+    }
+}
+
+void PlayerWindow::begin(const QImage& canvas)
+{
+    screen_ = &canvas;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+    cursorHidden_ = true;
+    if (options_.hostWindow != 0) {
+        host_.reset(QWindow::fromWinId(options_.hostWindow));
+    }
+    if (host_) {
+        // Qt does not report a foreign window's size; without it the screen's is the best guess.
+        QSize size = options_.hostSize;
+        if (size.isEmpty()) {
+            size = host_->size().isEmpty() ? screen()->geometry().size() : host_->size();
+        }
+        setParent(host_.get());
+        setGeometry(QRect(QPoint(0, 0), size));
+        show();
+    } else {
+        // Sized by hand too: without a window manager full-screen alone leaves it empty.
+        setGeometry(screen()->geometry());
+        showFullScreen();
+    }
+    update();
+}
+
+void PlayerWindow::armInput()
+{
+    StartCursorPos = QCursor::pos();
+    armed_ = !options_.ignoreInput;
+}
+
+void PlayerWindow::present()
+{
+    if (screen_ != nullptr) {
+        update(QRect(canvasOrigin(), screen_->size()));
+    }
+}
+
+void PlayerWindow::end()
+{
+    armed_ = false;
+    restoreCursor();
+}
+
+QPoint PlayerWindow::canvasOrigin() const
+{
+    if (screen_ == nullptr) {
+        return {};
+    }
+    return {width() / 2 - screen_->width() / 2, height() / 2 - screen_->height() / 2};
+}
+
+void PlayerWindow::paintEvent(QPaintEvent* event)
+{
+    // Only the damaged part is drawn: a refresh repaints the canvas, not the whole screen.
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect canvas = screen_ != nullptr ? QRect(canvasOrigin(), screen_->size()) : QRect();
+    for (const QRect& part : event->region() - canvas) {
+        painter.fillRect(part, Qt::black);
+    }
+    const QRect visible = canvas & event->region().boundingRect();
+    if (!visible.isEmpty()) {
+        painter.drawImage(visible.topLeft(), *screen_, visible.translated(-canvas.topLeft()));
+    }
+}
+
+void PlayerWindow::keyPressEvent(QKeyEvent*)
+{
+    stopFromInput();
+}
+
+void PlayerWindow::mousePressEvent(QMouseEvent*)
+{
+    stopFromInput();
+}
+
+void PlayerWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // No tolerance: a move of one pixel ends the show, a move event without a change does not.
+    if (event->globalPosition().toPoint() != StartCursorPos) {
+        stopFromInput();
+    }
+}
+
+void PlayerWindow::closeEvent(QCloseEvent*)
+{
+    // Closed by the window system: the show cannot go on without its window.
+    state_.requestStop();
+    if (onStop_) {
+        onStop_();
+    }
+}
+
+void PlayerWindow::stopFromInput()
+{
+    if (!armed_) {
+        return;
+    }
+    state_.requestStop();
+    if (onStop_) {
+        onStop_();
+    }
+}
+
+void PlayerWindow::restoreCursor()
+{
+    if (cursorHidden_) {
+        QGuiApplication::restoreOverrideCursor();
+        cursorHidden_ = false;
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "effects/ProgramState.h"
+#include "player/ShowStage.h"
+
+#include <QIcon>
+#include <QPoint>
+#include <QRasterWindow>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// The player window `Form1`: frameless, black, covering the screen (or a host's window), with
+// the canvas `Picture1` centred in it. While the show runs the cursor is hidden, and a key, a
+// mouse button or any change of the cursor position sets StopRequested. A fresh window is made
+// for every show.
+class PlayerWindow : public QRasterWindow, public ShowStage {
+    Q_OBJECT
+public:
+    struct Options {
+        WId hostWindow = 0;        // when set, the player fills this foreign window instead
+        bool ignoreInput = false;  // for a host that ends the show itself
+        QString title;
+        QIcon icon;
+    };
+
+    // `onStop` runs after input has set StopRequested (a sleeping wait ends on it).
+    PlayerWindow(ProgramState& state, Options options, std::function<void()> onStop = {});
+    ~PlayerWindow() override;
+
+    void begin(const QImage& canvas) override;
+    void armInput() override;
+    void present() override;
+    void end() override;
+
+    // Top-left corner of the canvas: half the window minus half the canvas, each halved with
+    // truncation, negative for a canvas larger than the window.
+    QPoint canvasOrigin() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void stopFromInput();
+    void restoreCursor();
+
+    ProgramState& state_;
+    Options options_;
+    std::function<void()> onStop_;
+    std::unique_ptr<QWindow> host_;  // the foreign window we are embedded in
+    const QImage* screen_ = nullptr;
+    QPoint StartCursorPos;
+    bool armed_ = false;
+    bool cursorHidden_ = false;
+};

@@ -1,0 +1,60 @@
+#include "player/SimulationLog.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+QByteArray jsonString(const QString& text)
+{
+    // The array's one element, written by Qt's escaper, without its brackets.
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QByteArray number(qint64 value)
+{
+    return QByteArray::number(value);
+}
+
+}  // namespace
+
+SimulationLog::SimulationLog(Ticker& clock, LineWriter writeLine)
+    : clock_(clock), writeLine_(std::move(writeLine))
+{}
+
+void SimulationLog::slideShown(int slide)
+{
+    write("show", ",\"slide\":" + number(slide));
+}
+
+void SimulationLog::transitionStarting(int from, int to, int effect, int speed)
+{
+    write("transition", ",\"from\":" + number(from) + ",\"to\":" + number(to) +
+                            ",\"effect\":" + number(effect) + ",\"speed\":" + number(speed));
+}
+
+void SimulationLog::stopped()
+{
+    write("stop");
+}
+
+void SimulationLog::mciCommand(const QString& command)
+{
+    write("mci", ",\"cmd\":" + jsonString(command));
+}
+
+void SimulationLog::soundStarted(const QString& key)
+{
+    write("sound", ",\"path\":" + jsonString(key));
+}
+
+void SimulationLog::soundsPurged()
+{
+    write("purge");
+}
+
+void SimulationLog::write(const char* event, const QByteArray& fields)
+{
+    writeLine_("{\"t\":" + number(clock_.now()) + ",\"ev\":\"" + event + '"' + fields + '}');
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
+#include <QString>
+
+// What the builder wrote into this copy of the runtime, read back from the file's own bytes:
+// the description (the window title) and the version, and the icon image.
+struct SaverIdentity {
+    QString title;    // FileDescription, trailing U+0000 removed
+    QString version;  // FileVersion
+    QImage icon;
+
+    // defaultIcon = the icon file the runtime was built with; its first bytes (header and
+    // directory, which the builder never changes) find the icon in the file.
+    static SaverIdentity read(QByteArrayView file, QByteArrayView defaultIcon);
+
+    // The icon file as stored in `file`, with its directory entry made to agree with the image
+    // header behind it (the builder swaps only the image data), or empty when not found.
+    static QByteArray storedIcon(QByteArrayView file, QByteArrayView defaultIcon);
+};

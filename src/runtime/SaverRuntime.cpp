@@ -1,0 +1,103 @@
+#include "SaverRuntime.h"
+
+#include "platform/EventLoopTicker.h"
+#include "platform/SdlAudio.h"
+#include "player/PlayerWindow.h"
+#include "player/ShowLoop.h"
+#include "runtime/PackageShowSource.h"
+#include "runtime/PackageSummary.h"
+#include "runtime/PlayLog.h"
+#include "runtime/SettingsDialog.h"
+#include "runtime/SoundSettings.h"
+#include "runtime/TerminationWatcher.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QMessageBox>
+#include <QTextStream>
+
+#include <cstdio>
+#include <utility>
+
+SaverRuntime::SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayView defaultIcon,
+                           QElapsedTimer started)
+    : options_(std::move(options)),
+      ownPath_(std::move(ownPath)),
+      defaultIcon_(defaultIcon),
+      started_(started)
+{}
+
+int SaverRuntime::run()
+{
+    if (!saver_.open(ownPath_, defaultIcon_)) {
+        QTextStream(stderr) << saver_.error() << '\n';
+        return kRefused;
+    }
+    switch (options_.mode) {
+        case RuntimeOptions::Mode::Check:
+            return check();
+        case RuntimeOptions::Mode::Settings:
+            return settings();
+        case RuntimeOptions::Mode::Play:
+            break;
+    }
+    return play();
+}
+
+QString SaverRuntime::saverFileName() const
+{
+    return QFileInfo(ownPath_).fileName();
+}
+
+int SaverRuntime::check()
+{
+    const QJsonObject summary =
+        PackageSummary::make(saver_.package(), saver_.identity(), saver_.size());
+    QTextStream(stdout) << QJsonDocument(summary).toJson(QJsonDocument::Indented);
+    return 0;
+}
+
+int SaverRuntime::settings()
+{
+    const QString title = saver_.identity().title;
+    if (saver_.package().SoundSwitchable != 1) {
+        QMessageBox box(QMessageBox::Information, title, kNoSettings);
+        box.setWindowIcon(QPixmap::fromImage(saver_.identity().icon));
+        box.exec();
+        return 0;
+    }
+    SoundSettings stored(saverFileName());
+    SettingsDialog dialog(title, stored.load());
+    dialog.setWindowIcon(QPixmap::fromImage(saver_.identity().icon));
+    if (dialog.exec() == QDialog::Accepted) {
+        stored.save(dialog.choice());
+    }
+    return 0;
+}
+
+int SaverRuntime::play()
+{
+    const PackageView& package = saver_.package();
+    const SoundChoice choice =
+        package.SoundSwitchable == 1 ? SoundSettings(saverFileName()).load() : SoundChoice{};
+    const PackageShowSource source(package, choice);
+    SdlAudio audio(source.resolver());
+    EventLoopTicker ticker;
+    ProgramState state;
+    const auto stop = [&state, &ticker] {
+        state.requestStop();
+        ticker.wake();
+    };
+    const TerminationWatcher watcher(stop);
+
+    PlayerWindow::Options options;
+    options.hostWindow = options_.windowId.value_or(0);
+    options.ignoreInput = options_.windowId.has_value();
+    options.title = saver_.identity().title;
+    options.icon = QIcon(QPixmap::fromImage(saver_.identity().icon));
+    PlayerWindow window(state, options, [&ticker] { ticker.wake(); });
+    PlayLog playLog(options_.log ? &started_ : nullptr);
+    ShowLoop loop(source, audio, ticker, state, window, playLog);
+    loop.run();
+    return 0;
+}

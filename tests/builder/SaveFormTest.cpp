@@ -1,0 +1,253 @@
+#include "CraftedTemplate.h"
+#include "builder/IconPatch.h"
+#include "builder/SaveForm.h"
+#include "media/MediaFactory.h"
+#include "support/ScriptedFileQuestions.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The widgets need an application for the whole run; it goes before the program's end.
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "SaveFormTest";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SaveFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app = root.filePath("app");
+        QDir().mkpath(app);
+        destination = root.filePath("out");
+        QDir().mkpath(destination);
+        media = std::make_unique<MediaFactory>(root.filePath("media"));
+        defaultIcon = IconImage::bytes(32, Qt::green, Qt::black, 32);
+        media->bytes("../app/scricon.ico", defaultIcon);
+        media->bytes("../app/Project.krt", CraftedTemplate::bytes(defaultIcon));
+        show.imagePaths = {media->solidImage("red_8x8.bmp", {8, 8}, Qt::red)};
+        show.document.Slides.resize(1);
+        form = std::make_unique<SaveForm>(show, prompter, questions, app);
+        form->show();
+    }
+
+    template <typename T>
+    T* control(const QString& name) const
+    {
+        T* found = form->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    void clickIcon() { QTest::mouseClick(control<QLabel>("Picture1"), Qt::LeftButton); }
+
+    QTemporaryDir root;
+    QString app;
+    QString destination;
+    std::unique_ptr<MediaFactory> media;
+    QByteArray defaultIcon;
+    EditableShow show;
+    ScriptedPrompter prompter;
+    ScriptedFileQuestions questions;
+    std::unique_ptr<SaveForm> form;
+};
+
+TEST_F(SaveFormTest, OpensWithTheInitialValuesAndLimits)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("スクリーンセーバーの作成"));
+    EXPECT_EQ(control<QLineEdit>("txtdir")->text(), QDir::toNativeSeparators(QDir::rootPath()));
+    const struct {
+        const char* name;
+        QString text;
+        int maxLength;
+    } boxes[] = {
+        {"txtfilename", "ScreenSaver", 40},
+        {"txtDescript", QStringLiteral("スクリーンセーバー"), 20},
+        {"txtcopyright", "", 20},
+        {"txtVersion0", "1", 2},
+        {"txtVersion1", "00", 2},
+        {"txtkoumoku0", "", 40},
+        {"txtkoumoku1", "", 20},
+        {"txtkoumoku2", "", 20},
+        {"txtkoumoku3", "", 20},
+    };
+    for (const auto& box : boxes) {
+        const QLineEdit* edit = control<QLineEdit>(box.name);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), box.text) << box.name;
+        EXPECT_EQ(edit->maxLength(), box.maxLength) << box.name;
+    }
+    const QComboBox* combo = control<QComboBox>("Combo1");
+    ASSERT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("コメント"));
+    EXPECT_EQ(combo->itemText(3), QStringLiteral("製品名"));
+    EXPECT_FALSE(control<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("Check1")->text(),
+              QStringLiteral("BGMと効果音のON/OFFを設定で切り替えられるようにする"));
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), QStringLiteral("参照"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), QStringLiteral("作成"));
+    EXPECT_EQ(control<QPushButton>("Command3")->text(), QStringLiteral("キャンセル"));
+    EXPECT_FALSE(control<QLabel>("Picture1")->pixmap().isNull()) << "the default icon is shown";
+    EXPECT_EQ(form->chosenIconPath(), app + "/scricon.ico");
+
+    QStringList labels;
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        labels.append(label->text());
+    }
+    for (const QString& text :
+         {QStringLiteral("保存先"), QStringLiteral("ファイル名"),
+          QStringLiteral("説明（20字以内）"), QStringLiteral("著作権（20字以内）"),
+          QStringLiteral("メジャー："), QStringLiteral("マイナー："), QStringLiteral("項目："),
+          QStringLiteral("内容："), QStringLiteral("アイコン")}) {
+        EXPECT_TRUE(labels.contains(text)) << text.toStdString();
+    }
+    QStringList frames;
+    for (const QGroupBox* frame : form->findChildren<QGroupBox*>()) {
+        frames.append(frame->title());
+    }
+    EXPECT_EQ(frames, (QStringList{QStringLiteral("バージョン番号"), QStringLiteral("詳細")}));
+}
+
+TEST_F(SaveFormTest, TypingStopsAtTheMaximumLength)
+{
+    QLineEdit* description = control<QLineEdit>("txtDescript");
+    description->clear();
+    QTest::keyClicks(description, QString(25, 'a'));
+    EXPECT_EQ(description->text(), QString(20, 'a'));
+}
+
+TEST_F(SaveFormTest, DetailListShowsOneBoxAndHiddenBoxesKeepTheirText)
+{
+    QComboBox* combo = control<QComboBox>("Combo1");
+    QLineEdit* comment = control<QLineEdit>("txtkoumoku0");
+    QLineEdit* trademark = control<QLineEdit>("txtkoumoku2");
+    EXPECT_TRUE(comment->isVisible());
+    EXPECT_FALSE(trademark->isVisible());
+    QTest::keyClicks(comment, "hello");
+
+    combo->setCurrentIndex(2);
+    EXPECT_FALSE(comment->isVisible());
+    EXPECT_TRUE(trademark->isVisible());
+    EXPECT_FALSE(control<QLineEdit>("txtkoumoku1")->isVisible());
+    EXPECT_FALSE(control<QLineEdit>("txtkoumoku3")->isVisible());
+
+    combo->setCurrentIndex(0);
+    EXPECT_TRUE(comment->isVisible());
+    EXPECT_EQ(comment->text(), "hello");
+}
+
+TEST_F(SaveFormTest, FolderBrowserFillsTheDestinationUnlessCancelled)
+{
+    QPushButton* browse = control<QPushButton>("Command1");
+    questions.answerNext(destination);
+    QTest::mouseClick(browse, Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("txtdir")->text(), destination);
+
+    questions.answerNext(QString());
+    QTest::mouseClick(browse, Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("txtdir")->text(), destination);
+    EXPECT_EQ(questions.asked, (QStringList{"BrowseForFolder", "BrowseForFolder"}));
+}
+
+TEST_F(SaveFormTest, OnlyA32PixelIconIsTakenAndABuildUsesIt)
+{
+    const QByteArray chosen = IconImage::bytes(32, Qt::red, Qt::white, 4);
+    const QString big = media->bytes("red32.ico", chosen);
+    questions.answerNext(big);
+    clickIcon();
+    EXPECT_EQ(form->chosenIconPath(), big);
+    EXPECT_TRUE(prompter.asked.isEmpty());
+
+    questions.answerNext(media->icon("small16.ico", 16));
+    clickIcon();
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("32×32のアイコンしか使えません。"));
+    EXPECT_EQ(prompter.asked[0].title, QStringLiteral("アイコンの変更"));
+    EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Warning);
+    EXPECT_EQ(form->chosenIconPath(), big);
+
+    questions.answerNext(QString());
+    clickIcon();
+    EXPECT_EQ(form->chosenIconPath(), big);
+    EXPECT_EQ(questions.asked.count("AskIconFile"), 3);
+
+    control<QLineEdit>("txtdir")->setText(destination);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    const QByteArray built = readFile(destination + "/ScreenSaver.scr");
+    EXPECT_GE(built.indexOf(chosen.mid(IconPatch::kDataOffset)), 0);
+    EXPECT_LT(built.indexOf(defaultIcon.mid(IconPatch::kDataOffset)), 0);
+}
+
+TEST_F(SaveFormTest, CreateBuildsWithTheDialogValuesAndCloses)
+{
+    control<QLineEdit>("txtdir")->setText(destination);
+    control<QLineEdit>("txtfilename")->setText("Sky");
+    control<QLineEdit>("txtVersion0")->clear();
+    control<QLineEdit>("txtVersion1")->setText("5");
+    control<QComboBox>("Combo1")->setCurrentIndex(3);
+    QTest::keyClicks(control<QLineEdit>("txtkoumoku3"), "Product");
+    control<QCheckBox>("Check1")->setChecked(true);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("作成しました。"));
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(control<QLineEdit>("txtVersion0")->text(), "0");
+    const auto values = VersionPatch::read(readFile(destination + "/Sky.scr"));
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ((*values)[VersionPatch::ProductName], "Product");
+    EXPECT_EQ((*values)[VersionPatch::FileVersion], "0.05");
+    EXPECT_EQ((*values)[VersionPatch::OriginalFilename], "Sky.scr");
+}
+
+TEST_F(SaveFormTest, RefusedBuildKeepsTheDialogOpen)
+{
+    control<QLineEdit>("txtdir")->setText(root.filePath("nowhere"));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("保存先フォルダが存在しません。"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(SaveFormTest, CancelClosesWithoutBuilding)
+{
+    control<QLineEdit>("txtdir")->setText(destination);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    EXPECT_TRUE(QDir(destination).isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+#include "EditorFixture.h"
+#include "editor/CanvasPicture.h"
+#include "editor/CanvasPositioner.h"
+#include "editor/PropertyPanel.h"
+
+#include <QLineEdit>
+#include <QStatusBar>
+
+namespace {
+
+constexpr QRgb kImageColour = qRgb(255, 0, 0);
+constexpr quint32 kBackground = 0x00FF0000;  // blue, 0x00BBGGRR
+
+class CanvasPositionerTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        form->MainPicture->setInnerSize(640, 480);
+        form->MainPicture->setBackColor(kBackground);
+    }
+
+    // Adds one slide with a picture of `size` and selects it.
+    void addPicture(const QString& name, QSize size)
+    {
+        form->AddImages(media.solidImage(name, size, QColor(kImageColour)));
+    }
+    const SlideItem& slide(int i) const { return document().record.Slides[i]; }
+    QPoint stored(int i) const { return {slide(i).PosX, slide(i).PosY}; }
+    QPoint boxes() const
+    {
+        return {form->panel->Text2[0]->text().toInt(), form->panel->Text2[1]->text().toInt()};
+    }
+    QRgb canvasPixel(int x, int y) const { return form->MainPicture->image().pixel(x, y); }
+
+    CanvasPositioner positioner{*form};
+};
+
+TEST_F(CanvasPositionerTest, CentringPutsThePictureOnePixelUpAndLeftOfTheCentre)
+{
+    addPicture(QStringLiteral("large_800x600.bmp"), {800, 600});
+    addPicture(QStringLiteral("canvas_640x480.bmp"), {640, 480});
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+
+    const QPoint expected[] = {{-81, -61}, {-1, -1}, {269, 214}};
+    for (int i = 0; i < 3; ++i) {
+        form->setCurrentIndex(i);
+        positioner.menucenter_Click();
+        EXPECT_EQ(stored(i), expected[i]) << i;
+        EXPECT_EQ(boxes(), expected[i]) << i;
+    }
+    // The canvas was redrawn with the centred picture.
+    EXPECT_EQ(canvasPixel(269, 214), kImageColour);
+    EXPECT_EQ(canvasPixel(268, 214), qRgb(0, 0, 255));
+}
+
+TEST_F(CanvasPositionerTest, CentringAVeryWidePictureClampsOnlyTheSelectedSlide)
+{
+    // 640 / 2 - 2800 / 2 - 1 = -1081, beyond the boxes' limit of -1000.
+    addPicture(QStringLiteral("wide_2800x40.bmp"), {2800, 40});
+    addPicture(QStringLiteral("wide_too_2800x40.bmp"), {2800, 40});
+    form->setCurrentIndex(0);
+    positioner.menucenter_Click();
+    EXPECT_EQ(stored(0), QPoint(-1000, 219));
+
+    positioner.manuallcenter_Click();
+    EXPECT_EQ(stored(0), QPoint(-1000, 219));
+    EXPECT_EQ(stored(1), QPoint(-1081, 219));
+    EXPECT_EQ(boxes(), QPoint(-1000, 219));
+}
+
+TEST_F(CanvasPositionerTest, CentreAllCentresEverySlideAndShowsTheSelectedOne)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    addPicture(QStringLiteral("canvas_640x480.bmp"), {640, 480});
+    addPicture(QStringLiteral("large_800x600.bmp"), {800, 600});
+    form->setCurrentIndex(1);
+    positioner.manuallcenter_Click();
+    EXPECT_EQ(stored(0), QPoint(269, 214));
+    EXPECT_EQ(stored(1), QPoint(-1, -1));
+    EXPECT_EQ(stored(2), QPoint(-81, -61));
+    EXPECT_EQ(boxes(), QPoint(-1, -1));
+    EXPECT_EQ(document().ListIndex, 1);
+}
+
+TEST_F(CanvasPositionerTest, DragMovesByTheMouseMovementWhereverItStarts)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    // Grabbed far from the picture: it still follows with the same offset.
+    positioner.MainPicture_MouseDown({500, 400});
+    EXPECT_EQ(positioner.IsDragging, CanvasPositioner::kDragging);
+    positioner.MainPicture_MouseMove({520, 405});
+    EXPECT_EQ(stored(0), QPoint(20, 5));
+    positioner.MainPicture_MouseMove({515, 405});
+    EXPECT_EQ(stored(0), QPoint(15, 5));
+    EXPECT_EQ(boxes(), QPoint(15, 5));
+    EXPECT_EQ(positioner.LastMouseX, 515);
+    EXPECT_EQ(positioner.LastMouseY, 405);
+}
+
+TEST_F(CanvasPositionerTest, DragStopsAtTheLimitAndComesBackAtOnce)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    positioner.MainPicture_MouseDown({0, 0});
+    positioner.MainPicture_MouseMove({2500, -3000});
+    EXPECT_EQ(stored(0), QPoint(1000, -1000));
+    positioner.MainPicture_MouseMove({2490, -2990});
+    EXPECT_EQ(stored(0), QPoint(990, -990));
+}
+
+TEST_F(CanvasPositionerTest, DuringADragTheCanvasShowsOnlyTheDraggedPicture)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    positioner.MainPicture_MouseDown({10, 10});
+    positioner.MainPicture_MouseMove({40, 30});
+    const QRgb background = qRgb(0, 0, 255);
+    EXPECT_EQ(canvasPixel(30, 20), kImageColour);
+    EXPECT_EQ(canvasPixel(129, 69), kImageColour);
+    EXPECT_EQ(canvasPixel(29, 20), background);
+    EXPECT_EQ(canvasPixel(130, 20), background);
+    EXPECT_EQ(canvasPixel(5, 5), background);  // where the picture was before
+}
+
+TEST_F(CanvasPositionerTest, ReleasingEndsTheDrag)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    positioner.MainPicture_MouseDown({0, 0});
+    EXPECT_FALSE(positioner.DragPicture.isNull());
+    positioner.MainPicture_MouseUp();
+    EXPECT_EQ(positioner.IsDragging, 0);
+    EXPECT_TRUE(positioner.DragPicture.isNull());
+    positioner.MainPicture_MouseMove({300, 300});
+    EXPECT_EQ(stored(0), QPoint(0, 0));
+}
+
+TEST_F(CanvasPositionerTest, WithoutSlidesNothingHappens)
+{
+    positioner.MainPicture_MouseDown({3, 3});
+    EXPECT_EQ(positioner.IsDragging, 0);
+    positioner.MainPicture_MouseMove({30, 30});
+    positioner.menucenter_Click();
+    positioner.manuallcenter_Click();
+    EXPECT_TRUE(document().record.Slides.isEmpty());
+    EXPECT_EQ(form->panel->Text2[0]->text(), QStringLiteral("0"));
+}
+
+TEST_F(CanvasPositionerTest, AnUnreadablePictureStaysWhereItIsAndIsNamed)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    const QString broken = media.bytes(QStringLiteral("broken.bmp"), QByteArray("not a picture"));
+    form->AddImages(broken);
+    form->statusBar()->clearMessage();
+
+    positioner.menucenter_Click();
+    EXPECT_EQ(stored(1), QPoint(0, 0));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(broken));
+
+    form->statusBar()->clearMessage();
+    positioner.manuallcenter_Click();
+    EXPECT_EQ(stored(0), QPoint(269, 214));
+    EXPECT_EQ(stored(1), QPoint(0, 0));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(broken));
+
+    positioner.MainPicture_MouseDown({0, 0});
+    EXPECT_EQ(positioner.IsDragging, 0);
+    positioner.MainPicture_MouseMove({50, 50});
+    EXPECT_EQ(stored(1), QPoint(0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+#include "media/MediaFactory.h"
+#include "platform/AudioFileType.h"
+#include "platform/SdlAudio.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtEndian>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The disk driver writes what would be played (16-bit stereo samples) into a file, about
+// fifty times faster than real time with a 1 ms pause per buffer.
+constexpr const char* kFastWrites = "1";
+constexpr int kAudibleLevel = 500;
+constexpr int kWaitLimitMs = 30000;
+constexpr int kPollMs = 10;
+constexpr qint64 kOneSecondOfOutput = 44100 * 2 * 2;
+
+int loudestSample(const QString& rawPath)
+{
+    QFile file(rawPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QByteArray bytes = file.readAll();
+    int loudest = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto sample = qFromLittleEndian<qint16>(bytes.constData() + i);
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    }
+    return loudest;
+}
+
+template <typename Condition>
+bool waitFor(Condition condition)
+{
+    const QDeadlineTimer limit(kWaitLimitMs);
+    while (!condition()) {
+        if (limit.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(kPollMs);
+    }
+    return true;
+}
+
+class SdlAudioTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    MediaFactory media{dir.path()};
+    QString output = dir.filePath(QStringLiteral("output.raw"));
+
+    void SetUp() override
+    {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));
+        qputenv("SDL_DISKAUDIODELAY", kFastWrites);
+    }
+};
+
+TEST_F(SdlAudioTest, GeneratedMidiMusicIsHeardUntilItStops)
+{
+    const QString tune = media.midi(QStringLiteral("tune.mid"), 4);
+    auto audio = std::make_unique<SdlAudio>();
+
+    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
+    audio->sendCommand(QStringLiteral("play bgm"));
+    EXPECT_EQ(audio->sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("playing"));
+    EXPECT_TRUE(waitFor([&] {
+        return audio->sendCommand(QStringLiteral("status bgm mode")) == QLatin1String("stopped");
+    }));
+    audio->sendCommand(QStringLiteral("close bgm"));
+    audio.reset();
+
+    EXPECT_GT(loudestSample(output), kAudibleLevel);
+}
+
+TEST_F(SdlAudioTest, WavSoundEffectIsHeard)
+{
+    const QString beep = media.wav(QStringLiteral("beep.wav"), 500, 440.0);
+    auto audio = std::make_unique<SdlAudio>();
+
+    audio->playSound(beep);
+    EXPECT_TRUE(waitFor([&] { return QFileInfo(output).size() > kOneSecondOfOutput; }));
+    audio.reset();
+
+    EXPECT_GT(loudestSample(output), kAudibleLevel);
+}
+
+TEST_F(SdlAudioTest, MusicOfAnotherTypeOpensNothingAndIsNeverReportedStopped)
+{
+    const QString video =
+        media.bytes(QStringLiteral("clip.mid"), QByteArray("RIFF\0\0\0\0AVI ", 12));
+    SdlAudio audio;
+
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(video));
+    audio.sendCommand(QStringLiteral("play bgm"));
+
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+}
+
+TEST_F(SdlAudioTest, WavMusicIsLoadedByItsBytesWhateverItsName)
+{
+    const QString wave = media.wav(QStringLiteral("music.mid"), 200, 330.0);
+    SdlAudio audio;
+
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(wave));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
+    audio.sendCommand(QStringLiteral("play bgm"));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("playing"));
+    audio.sendCommand(QStringLiteral("seek bgm to start"));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
+    audio.sendCommand(QStringLiteral("close bgm"));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+}
+
+TEST_F(SdlAudioTest, ResolverSuppliesTheBytes)
+{
+    const QByteArray wave = WavTone::bytes(200, 440.0);
+    SdlAudio audio([&wave](const QString& key) -> std::optional<QByteArray> {
+        return key == QLatin1String("bgm.wav") ? std::optional(wave) : std::nullopt;
+    });
+
+    audio.sendCommand(QStringLiteral("open \"bgm.wav\" alias bgm"));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
+    audio.sendCommand(QStringLiteral("open \"other.wav\" alias bgm"));
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+}
+
+TEST_F(SdlAudioTest, WithoutAnAudioDeviceEverythingIsSilent)
+{
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    const QString tune = media.midi(QStringLiteral("tune.mid"));
+    SdlAudio audio;
+
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
+    audio.sendCommand(QStringLiteral("play bgm"));
+    audio.playSound(media.wav(QStringLiteral("beep.wav")));
+    audio.purgeSounds();
+
+    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+}
+
+TEST(AudioFileTypeTest, TypeComesFromTheMagicBytes)
+{
+    EXPECT_EQ(AudioFileType::of(QByteArray("MThd\0\0\0\6", 8)), AudioFileType::Kind::Midi);
+    EXPECT_EQ(AudioFileType::of(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)),
+              AudioFileType::Kind::Wave);
+    EXPECT_EQ(AudioFileType::of(QByteArray("RIFF\x10\0\0\0AVI ", 12)),
+              AudioFileType::Kind::Unknown);
+    EXPECT_EQ(AudioFileType::of(QByteArray("RIFF")), AudioFileType::Kind::Unknown);
+    EXPECT_EQ(AudioFileType::of(QByteArray("ID3\3")), AudioFileType::Kind::Unknown);
+    EXPECT_EQ(AudioFileType::of(QByteArray()), AudioFileType::Kind::Unknown);
+}
+
+}  // namespace
