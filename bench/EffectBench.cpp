@@ -1,13 +1,13 @@
 // Drawing cost and pacing of every transition effect on real pixels.
 //
-// Part 1: per effect and canvas size, the mean drawing time per frame on ImageCanvas (with a
+// Drawing cost: per effect and canvas size, the mean drawing time per frame on ImageCanvas (with a
 // ticker that never waits), and its ratio to one full-frame memcpy measured in the same run.
-// Part 2: per effect, a real run at 8x speed on 1920x1080 with the event-loop ticker, as
+// Pacing: per effect, a real run at 8x speed on 1920x1080 with the event-loop ticker, as
 // measured duration / virtual-clock duration (the sum over frames of period + 1 ms).
 //
 // Usage: EffectBench [--quick | --effect N]
-//   --quick: one repetition, 1080p only; --effect N: only part 1 for effect N at 1080p, ten
-//   times (for a profiler).
+//   --quick: one repetition, 1080p only; --effect N: only the drawing cost of effect N at 1080p,
+//   ten times (for a profiler).
 
 #include "effects/EffectCatalogue.h"
 #include "effects/EffectDispatch.h"
@@ -25,6 +25,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -117,6 +119,15 @@ void drawingCost(Size size, int repetitions, int firstEffect = 1, int lastEffect
     std::printf("worst ratio to memcpy: %.2f\n", worst);
 }
 
+// The first figure of /proc/loadavg: waits wake late on a busy machine.
+std::string loadAverage()
+{
+    std::ifstream file("/proc/loadavg");
+    std::string first;
+    file >> first;
+    return first.empty() ? std::string("unknown") : first;
+}
+
 void pacing(Size size)
 {
     const QImage outgoing = picture(size, Qt::red, Qt::blue);
@@ -126,7 +137,8 @@ void pacing(Size size)
     EventLoopTicker realTicker;
     std::printf("\nreal runs at x%d on %dx%d (EventLoopTicker)\n", kFastSpeed, size.width,
                 size.height);
-    std::printf("%-3s %-26s %10s %10s %7s\n", "no", "procedure", "real ms", "virtual ms", "ratio");
+    std::printf("%-3s %-26s %10s %10s %7s %12s\n", "no", "procedure", "real ms", "virtual ms",
+                "ratio", "late ms/frame");
     double worst = 0.0;
     for (int effect = 1; effect < kEffectCount; ++effect) {
         ProgramState virtualState;
@@ -135,6 +147,7 @@ void pacing(Size size)
         EffectContext virtualContext{canvas, virtualTicker, virtualState};
         runTransition(effect, virtualContext);
         const double virtualMs = static_cast<double>(virtualTicker.now());
+        const int frames = virtualTicker.waitCount();
 
         ProgramState state;
         state.EffectSpeed = kFastSpeed;
@@ -146,10 +159,12 @@ void pacing(Size size)
         const double realMs = secondsSince(start) * 1e3;
         const double ratio = realMs / virtualMs;
         worst = std::max(worst, ratio);
-        std::printf("%-3d %-26s %10.1f %10.0f %7.3f\n", effect,
-                    effectCatalogue()[effect].procedureName, realMs, virtualMs, ratio);
+        std::printf("%-3d %-26s %10.1f %10.0f %7.3f %12.2f\n", effect,
+                    effectCatalogue()[effect].procedureName, realMs, virtualMs, ratio,
+                    (realMs - virtualMs) / frames);
     }
-    std::printf("worst real/virtual: %.3f\n", worst);
+    std::printf("worst real/virtual: %.3f (machine load average %s)\n", worst,
+                loadAverage().c_str());
 }
 
 }  // namespace

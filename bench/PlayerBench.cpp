@@ -1,9 +1,9 @@
 // CPU cost of the player.
 //
-// Part 1: a real show in an offscreen player window, with the event-loop ticker, for 20
+// First: a real show in an offscreen player window, with the event-loop ticker, for 20
 // seconds: four 1280x720 JPEG slides with 2-second display times and transitions (wipe, clock,
 // zoom, none), no music. Prints the process CPU time as a share of one core (target: < 3 %).
-// Part 2: TransparentBlit of a 1920x1080 picture onto a 1920x1080 frame against a plain copy
+// Second: TransparentBlit of a 1920x1080 picture onto a 1920x1080 frame against a plain copy
 // of the same rectangle (target: within 4x).
 //
 // Usage: PlayerBench [--seconds N]  (QT_QPA_PLATFORM defaults to offscreen)

@@ -52,8 +52,11 @@ function(kremoa_tests dir)
         target_link_libraries(${test_name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
         target_include_directories(${test_name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
         kremoa_flags(${test_name})
+        # Every run, listing included, goes through "cmake -E env": the ENVIRONMENT property of
+        # discovered tests keeps only its first variable.
+        set_target_properties(${test_name} PROPERTIES CROSSCOMPILING_EMULATOR
+            "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
         gtest_discover_tests(${test_name}
-            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
             DISCOVERY_TIMEOUT 60)
     endforeach()
 endfunction()

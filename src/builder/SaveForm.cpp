@@ -25,6 +25,8 @@ namespace {
 constexpr int kIconSize = 32;
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressDelayMs = 500;
+constexpr int kVersionBoxChars = 4;     // two digits with room around them
+constexpr int kVersionBoxPadding = 12;  // frame and text margins of a line edit
 
 const QString kWriting = QStringLiteral("作成中...");
 const QString kCancel = QStringLiteral("キャンセル");
@@ -87,11 +89,16 @@ void SaveForm::buildControls()
         lineEdit(QStringLiteral("txtVersion0"), QStringLiteral("1"), kVersionLength, versionFrame);
     txtVersion[1] =
         lineEdit(QStringLiteral("txtVersion1"), QStringLiteral("00"), kVersionLength, versionFrame);
+    for (QLineEdit* box : txtVersion) {
+        const int digits = box->fontMetrics().horizontalAdvance(QString(kVersionBoxChars, u'0'));
+        box->setMaximumWidth(digits + kVersionBoxPadding);
+    }
     auto* versionLayout = new QHBoxLayout(versionFrame);
     versionLayout->addWidget(new QLabel(QStringLiteral("メジャー："), versionFrame));
     versionLayout->addWidget(txtVersion[0]);
     versionLayout->addWidget(new QLabel(QStringLiteral("マイナー："), versionFrame));
     versionLayout->addWidget(txtVersion[1]);
+    versionLayout->addStretch();
 
     auto* detailFrame = new QGroupBox(QStringLiteral("詳細"), this);
     Combo1 = new QComboBox(detailFrame);

@@ -81,6 +81,10 @@ std::optional<PlayOptions> parse(const QStringList& args, QString& error)
             return std::nullopt;
         }
         if (arg == QLatin1String("--transitions")) {
+            if (*value < 1) {
+                error = QStringLiteral("--transitions needs at least 1");
+                return std::nullopt;
+            }
             options.simulation.transitions = static_cast<int>(std::min<qint64>(*value, INT_MAX));
         } else if (arg == QLatin1String("--music-ms")) {
             options.simulation.musicMs = *value;

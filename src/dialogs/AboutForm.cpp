@@ -11,8 +11,8 @@
 namespace {
 
 constexpr int kTitlePointSize = 24;
-constexpr int kNoticeLines = 6;
-constexpr int kFormWidth = 360;
+constexpr int kNoticeLines = 11;
+constexpr int kFormWidth = 460;
 
 // The title's font; where it is not installed, a Japanese serif font of the same style.
 const QStringList kTitleFamilies = {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),

@@ -27,11 +27,6 @@ constexpr int kButtonGap = 8;
 constexpr int kFormWidth = 344;
 constexpr int kFormHeight = 184;
 
-QRgb rgb(int red, int green, int blue)
-{
-    return qRgb(red, green, blue);
-}
-
 }  // namespace
 
 RGBForm::RGBForm(quint32 colour, QWidget* parent) : QDialog(parent)
@@ -147,13 +142,13 @@ void RGBForm::redraw(int changed)
     setSwatch(mGetRGB::colour(r, g, b));
     // The dragged bar's own gradient does not depend on its value.
     if (changed != 0) {
-        Picture1[0]->drawGradient([g, b](int i) { return rgb(i, g, b); });
+        Picture1[0]->drawGradient([g, b](int i) { return qRgb(i, g, b); });
     }
     if (changed != 1) {
-        Picture1[1]->drawGradient([r, b](int i) { return rgb(r, i, b); });
+        Picture1[1]->drawGradient([r, b](int i) { return qRgb(r, i, b); });
     }
     if (changed != 2) {
-        Picture1[2]->drawGradient([r, g](int i) { return rgb(r, g, i); });
+        Picture1[2]->drawGradient([r, g](int i) { return qRgb(r, g, i); });
     }
 }
 

@@ -19,6 +19,8 @@ const QString kTitle = QStringLiteral("サイズ変更");
 const QString kNotANumber = QStringLiteral("数字を入力して下さい。");
 const QString kNotAboveZero = QStringLiteral("0より大きい値を入力して下さい。");
 const QString kTooLarge = QStringLiteral("9999以下の値を入力して下さい。");
+const QString kWidestEntry = QStringLiteral("00000");
+constexpr int kBoxMargin = 12;
 
 }  // namespace
 
@@ -34,6 +36,8 @@ SizeForm::SizeForm(Prompter& prompter, QSize innerSize, int borderAllowance, QWi
         Text1[n] = new QLineEdit(QStringLiteral("250"), this);
         Text1[n]->setObjectName(QStringLiteral("Text1_%1").arg(n));
         Text1[n]->setMaxLength(kMaxLength);
+        Text1[n]->setFixedWidth(Text1[n]->fontMetrics().horizontalAdvance(kWidestEntry) +
+                                kBoxMargin);
         grid->addWidget(new QLabel(captions[n], this), n, 0);
         grid->addWidget(Text1[n], n, 1);
         grid->addWidget(new QLabel(QStringLiteral("ピクセル"), this), n, 2);

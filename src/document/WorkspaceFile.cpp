@@ -64,6 +64,11 @@ QString textTooLong(const QString& text)
 
 }  // namespace
 
+QString WorkspaceFile::withWorkspaceSuffix(const QString& name)
+{
+    return name.right(kSuffix.size()).toLower() == kSuffix ? name : name + kSuffix;
+}
+
 QByteArray WorkspaceFile::encode(const WorkspaceRecord& record)
 {
     QByteArray out;

@@ -14,6 +14,13 @@ class WorkspaceFile {
 public:
     // The message the user sees, titled "失敗", for any file that cannot be taken.
     static inline const QString kCannotOpenMessage = QStringLiteral("開けません");
+    static inline const QString kCannotOpenTitle = QStringLiteral("失敗");
+    static inline const QString kSuffix = QStringLiteral(".kwp");
+
+    // The name a save writes for the save dialog's answer: ".kwp" is appended unless the last
+    // four characters, lower-cased, already are ".kwp" (show -> show.kwp, show.KWP stays,
+    // show.txt -> show.txt.kwp).
+    static QString withWorkspaceSuffix(const QString& name);
 
     static QByteArray encode(const WorkspaceRecord& record);
     // Refuses anything that is not one whole record with tag "400" and 1 to 32767 slides;

@@ -5,6 +5,7 @@
 #include "editor/CanvasPicture.h"
 #include "editor/CanvasPictureCache.h"
 #include "editor/CanvasPositioner.h"
+#include "editor/DialogCommands.h"
 #include "editor/FileCommands.h"
 #include "editor/MainLayout.h"
 #include "editor/MainMenus.h"
@@ -54,7 +55,8 @@ MainForm::MainForm(FileQuestions& questions, Prompter& prompter, QString applica
       layout_(std::make_unique<MainLayout>(*this)),
       slideCommands_(std::make_unique<SlideListCommands>(*this)),
       fileCommands_(std::make_unique<FileCommands>(*this)),
-      showCommands_(std::make_unique<ShowCommands>(*this))
+      showCommands_(std::make_unique<ShowCommands>(*this)),
+      dialogCommands_(std::make_unique<DialogCommands>(*this))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("クレモア"));
@@ -147,6 +149,7 @@ void MainForm::connectCommands()
     FileCommands& files = *fileCommands_;
     SlideListCommands& slides = *slideCommands_;
     ShowCommands& show = *showCommands_;
+    DialogCommands& dialogs = *dialogCommands_;
     connect(menufile_, &QMenu::aboutToShow, this, &MainForm::menufile_AboutToShow);
 
     const auto newShow = [&files] { files.menusinki_Click(); };
@@ -164,6 +167,10 @@ void MainForm::connectCommands()
     connectAction("menuSave", [&show] { show.menuSave_Click(); });
     connectAction("menupreview", [&show] { show.menupreview_Click(); });
     connectAction("menucopy", copy);
+    connectAction("menusize", [&dialogs] { dialogs.menusize_Click(); });
+    connectAction("menucolor", [&dialogs] { dialogs.menucolor_Click(); });
+    connectAction("menuhow", [&dialogs] { dialogs.menuhow_Click(); });
+    connectAction("menuabout", [&dialogs] { dialogs.menuabout_Click(); });
     connectAction("menuup", up);
     connectAction("menudown", down);
     connectAction("menuadd", add);

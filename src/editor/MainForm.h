@@ -13,6 +13,7 @@ class ApplyToAllCommands;
 class CanvasPicture;
 class CanvasPictureCache;
 class CanvasPositioner;
+class DialogCommands;
 class FileCommands;
 class FileQuestions;
 class MainLayout;
@@ -102,6 +103,7 @@ private:
     std::unique_ptr<SlideListCommands> slideCommands_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<ShowCommands> showCommands_;
+    std::unique_ptr<DialogCommands> dialogCommands_;
     std::unique_ptr<CanvasPositioner> positioner_;
     std::unique_ptr<ApplyToAllCommands> applyToAll_;
     QMenu* menufile_ = nullptr;

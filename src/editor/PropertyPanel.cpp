@@ -17,13 +17,11 @@ namespace {
 
 constexpr int kPanelWidth = 210;
 constexpr int kSpinWidth = 17;
-constexpr int kBoxColumns = 1;  // text boxes span the first column, spins the second
+// Number rows: the box, its spin and the unit; other rows span all three columns.
+constexpr int kBoxColumn = 0;
+constexpr int kSpinColumn = 1;
+constexpr int kUnitColumn = 2;
 constexpr int kColumnCount = 3;
-
-QString fromUtf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 }  // namespace
 
@@ -41,14 +39,14 @@ void PropertyPanel::buildControls()
     auto* grid = new QGridLayout(this);
     int row = 0;
     const auto caption = [&](const QString& text) {
-        grid->addWidget(new QLabel(text, this), row++, 0, 1, kColumnCount);
+        grid->addWidget(new QLabel(text, this), row++, kBoxColumn, 1, kColumnCount);
     };
     const auto numberRow = [&](QLineEdit* box, SpinScrollBar* spin, const QString& unit) {
         spin->setFixedWidth(kSpinWidth);
         spin->setFixedHeight(box->sizeHint().height());
-        grid->addWidget(box, row, 0, 1, kBoxColumns);
-        grid->addWidget(spin, row, kBoxColumns);
-        grid->addWidget(new QLabel(unit, this), row++, kBoxColumns + 1);
+        grid->addWidget(box, row, kBoxColumn);
+        grid->addWidget(spin, row, kSpinColumn);
+        grid->addWidget(new QLabel(unit, this), row++, kUnitColumn);
     };
 
     caption(QStringLiteral("表示時間"));
@@ -72,36 +70,36 @@ void PropertyPanel::buildControls()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     for (const EffectDescription& effect : effectCatalogue()) {
-        Combo1->addItem(fromUtf8(effect.listText));
+        Combo1->addItem(QString::fromUtf8(effect.listText));
     }
-    grid->addWidget(Combo1, row++, 0, 1, kColumnCount);
+    grid->addWidget(Combo1, row++, kBoxColumn, 1, kColumnCount);
 
     caption(QStringLiteral("効果速度"));
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     for (const char* speed : speedListTexts()) {
-        Combo2->addItem(fromUtf8(speed));
+        Combo2->addItem(QString::fromUtf8(speed));
     }
-    grid->addWidget(Combo2, row++, 0, 1, kColumnCount);
+    grid->addWidget(Combo2, row++, kBoxColumn, 1, kColumnCount);
 
     caption(QStringLiteral("効果音"));
     Text3 = new QLineEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
     Command12 = new QPushButton(QStringLiteral("参照"), this);
     Command12->setObjectName(QStringLiteral("Command12"));
-    grid->addWidget(Text3, row, 0, 1, kColumnCount - 1);
-    grid->addWidget(Command12, row++, kColumnCount - 1);
+    grid->addWidget(Text3, row, kBoxColumn, 1, kUnitColumn);
+    grid->addWidget(Command12, row++, kUnitColumn);
 
     Check2 = new QCheckBox(QStringLiteral("前のイメージを残す"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
-    grid->addWidget(Check2, row++, 0, 1, kColumnCount);
+    grid->addWidget(Check2, row++, kBoxColumn, 1, kColumnCount);
     Check1 = new QCheckBox(QStringLiteral("背景と同じ色を透過"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setEnabled(false);
-    grid->addWidget(Check1, row++, 0, 1, kColumnCount);
+    grid->addWidget(Check1, row++, kBoxColumn, 1, kColumnCount);
 
     grid->setRowStretch(row, 1);
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(kBoxColumn, 1);
 }
 
 void PropertyPanel::connectHandlers()

@@ -15,7 +15,8 @@ FrameLoop::FrameLoop(EffectContext& context, std::int32_t effectNumber)
     : context_(context),
       period_(static_cast<double>(effectCatalogue().at(effectNumber).basePeriodMs) /
               std::max(context.state.EffectSpeed, kSlowestSpeed)),
-      refreshesAfterFinish_(effectCatalogue().at(effectNumber).refreshesAfterFinish)
+      refreshesAfterFinish_(effectCatalogue().at(effectNumber).refreshesAfterFinish),
+      frames_(effectCatalogue().at(effectNumber).frames)
 {}
 
 float FrameLoop::width() const

@@ -10,11 +10,10 @@
 // and finally copy the incoming picture in full.
 class FrameLoop {
 public:
-    // Takes the base period and the finishing refresh from the effect's catalogue entry.
+    // Takes the base period, frame count and finishing refresh from the effect's catalogue entry.
     FrameLoop(EffectContext& context, std::int32_t effectNumber);
 
     Canvas& canvas() { return context_.canvas; }
-    EffectContext& context() { return context_; }
     // W and H: the screen picture's size as 32-bit floats, the precision the effects use.
     float width() const;
     float height() const;
@@ -29,10 +28,13 @@ public:
     // effects that do).
     void finish();
 
-    // Frames 0 to count - 1: deadline, draw(i), refresh, wait. A draw that returns bool may
+    // The frame count of a counted effect, from the catalogue.
+    int frames() const { return frames_; }
+
+    // Frames 0 to frames() - 1: deadline, draw(i), refresh, wait. A draw that returns bool may
     // return false to go straight to the finish.
     template <typename Draw>
-    void runCounted(int count, Draw draw);
+    void runCounted(Draw draw);
 
     // A floating counter from 0 in 32-bit steps: while counter <= limit for a positive step,
     // counter >= limit for a negative one. A step of 0 would never end: it draws one frame.
@@ -45,13 +47,14 @@ private:
     EffectContext& context_;
     double period_;
     bool refreshesAfterFinish_;
+    int frames_;
     std::int64_t deadline_ = 0;
 };
 
 template <typename Draw>
-void FrameLoop::runCounted(int count, Draw draw)
+void FrameLoop::runCounted(Draw draw)
 {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < frames_; ++i) {
         startFrame();
         if constexpr (std::is_same_v<std::invoke_result_t<Draw, int>, bool>) {
             if (!draw(i)) {

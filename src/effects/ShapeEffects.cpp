@@ -1,5 +1,6 @@
 #include "effects/ShapeEffects.h"
 
+#include "effects/CentredBox.h"
 #include "effects/FrameLoop.h"
 #include "effects/RoundHalfEven.h"
 
@@ -17,10 +18,6 @@ constexpr std::int32_t kWipeDiamond = 31;
 constexpr std::int32_t kWipeClock = 32;
 constexpr std::int32_t kWipeSpiralSweep = 33;
 
-constexpr int kCircleFrames = 25;
-constexpr int kDiamondFrames = 30;
-constexpr int kClockFrames = 36;
-constexpr int kSpiralSweepFrames = 201;
 constexpr float kCircleSteps = 20.0f;
 constexpr float kDiamondSteps = 15.0f;
 constexpr int kDegreesPerFrame = 10;
@@ -45,51 +42,21 @@ bool clippedFrame(FrameLoop& loop, Clip clip, Copy copy, Advance advance)
     return loop.waitForFrameEnd();
 }
 
-// The corner of a centred box that grows by 32-bit float increments each frame.
-class GrowingBox {
-public:
-    GrowingBox(FrameLoop& loop, float steps)
-        : cx_(roundHalfEven(loop.width() / 2.0f)),
-          cy_(roundHalfEven(loop.height() / 2.0f)),
-          dx_(loop.width() / steps / 2.0f),
-          dy_(loop.height() / steps / 2.0f),
-          x_(cx_),
-          y_(cy_)
-    {}
-
-    std::int32_t x() const { return x_; }
-    std::int32_t y() const { return y_; }
-    std::int32_t w() const { return 2 * (cx_ - x_); }
-    std::int32_t h() const { return 2 * (cy_ - y_); }
-
-    void grow()
-    {
-        x_ = roundHalfEven(x_ - static_cast<double>(dx_));
-        y_ = roundHalfEven(y_ - static_cast<double>(dy_));
-    }
-    void copy(Canvas& canvas) const { canvas.copy(Source::Incoming, x_, y_, w(), h(), x_, y_); }
-
-private:
-    std::int32_t cx_;
-    std::int32_t cy_;
-    float dx_;
-    float dy_;
-    std::int32_t x_;
-    std::int32_t y_;
-};
-
 // Runs a box effect: region(box) builds the frame's clip, the copy is the box itself.
 template <typename Region>
-void runGrowingBox(EffectContext& context, std::int32_t number, int frames, float steps,
-                   Region region)
+void runGrowingBox(EffectContext& context, std::int32_t number, float steps, Region region)
 {
     FrameLoop loop(context, number);
     loop.start();
-    GrowingBox box(loop, steps);
-    for (int i = 0; i < frames; ++i) {
+    CentredBox box(loop.width(), loop.height(), steps);
+    for (int i = 0; i < loop.frames(); ++i) {
         const bool goOn = clippedFrame(
             loop, [&](Canvas& canvas) { return region(canvas, box); },
-            [&](Canvas& canvas) { box.copy(canvas); }, [&] { box.grow(); });
+            [&](Canvas& canvas) {
+                canvas.copy(Source::Incoming, box.x(), box.y(), box.width(), box.height(), box.x(),
+                            box.y());
+            },
+            [&] { box.grow(); });
         if (!goOn) {
             break;
         }
@@ -109,8 +76,7 @@ Point rimPoint(int i, std::int32_t radius, std::int32_t cx, std::int32_t cy)
 // Runs a sweep: each frame uncovers the triangle from the previous rim point through the centre
 // to the new one, copying (0, 0, 2cx, 2cy) through it. nextRadius gives the radius after a frame.
 template <typename NextRadius>
-void runSweep(EffectContext& context, std::int32_t number, int frames, bool startOnRim,
-              NextRadius nextRadius)
+void runSweep(EffectContext& context, std::int32_t number, bool startOnRim, NextRadius nextRadius)
 {
     FrameLoop loop(context, number);
     loop.start();
@@ -122,7 +88,7 @@ void runSweep(EffectContext& context, std::int32_t number, int frames, bool star
     const double halfDiagonal = std::sqrt(static_cast<double>(squares));
     std::int32_t radius = startOnRim ? roundHalfEven(halfDiagonal) : 0;
     Point previous{cx, cy - radius};
-    for (int i = 0; i < frames; ++i) {
+    for (int i = 0; i < loop.frames(); ++i) {
         const Point rim = rimPoint(i, radius, cx, cy);
         const std::array<Point, 3> triangle{previous, Point{cx, cy}, rim};
         const bool goOn = clippedFrame(
@@ -143,38 +109,33 @@ void runSweep(EffectContext& context, std::int32_t number, int frames, bool star
 
 void EffectWipeCircle(EffectContext& context)
 {
-    runGrowingBox(context, kWipeCircle, kCircleFrames, kCircleSteps,
-                  [](Canvas& canvas, const GrowingBox& box) {
-                      return canvas.clipEllipse(box.x(), box.y(), box.x() + box.w(),
-                                                box.y() + box.h());
-                  });
+    runGrowingBox(context, kWipeCircle, kCircleSteps, [](Canvas& canvas, const CentredBox& box) {
+        return canvas.clipEllipse(box.x(), box.y(), box.x() + box.width(), box.y() + box.height());
+    });
 }
 
 void EffectWipeDiamond(EffectContext& context)
 {
-    runGrowingBox(context, kWipeDiamond, kDiamondFrames, kDiamondSteps,
-                  [](Canvas& canvas, const GrowingBox& box) {
-                      // w / 2 and h / 2 are 64-bit quotients of the integers, then the corner
-                      // is added and the sum rounded.
-                      const std::int32_t middleX = roundHalfEven(box.w() / 2.0 + box.x());
-                      const std::int32_t middleY = roundHalfEven(box.h() / 2.0 + box.y());
-                      const std::array<Point, 4> diamond{
-                          Point{middleX, box.y()}, Point{box.x(), middleY},
-                          Point{middleX, box.y() + box.h()}, Point{box.x() + box.w(), middleY}};
-                      return canvas.clipPolygon(diamond);
-                  });
+    runGrowingBox(context, kWipeDiamond, kDiamondSteps, [](Canvas& canvas, const CentredBox& box) {
+        // w / 2 and h / 2 are 64-bit quotients of the integers, then the corner
+        // is added and the sum rounded.
+        const std::int32_t middleX = roundHalfEven(box.width() / 2.0 + box.x());
+        const std::int32_t middleY = roundHalfEven(box.height() / 2.0 + box.y());
+        const std::array<Point, 4> diamond{Point{middleX, box.y()}, Point{box.x(), middleY},
+                                           Point{middleX, box.y() + box.height()},
+                                           Point{box.x() + box.width(), middleY}};
+        return canvas.clipPolygon(diamond);
+    });
 }
 
 void EffectWipeClock(EffectContext& context)
 {
-    runSweep(context, kWipeClock, kClockFrames, true,
-             [](double, std::int32_t radius) { return radius; });
+    runSweep(context, kWipeClock, true, [](double, std::int32_t radius) { return radius; });
 }
 
 void EffectWipeSpiralSweep(EffectContext& context)
 {
-    runSweep(context, kWipeSpiralSweep, kSpiralSweepFrames, false,
-             [](double halfDiagonal, std::int32_t radius) {
-                 return roundHalfEven(halfDiagonal / kSpiralGrowthDivisor + radius + 1);
-             });
+    runSweep(context, kWipeSpiralSweep, false, [](double halfDiagonal, std::int32_t radius) {
+        return roundHalfEven(halfDiagonal / kSpiralGrowthDivisor + radius + 1);
+    });
 }

@@ -1,5 +1,6 @@
 #include "effects/StretchEffects.h"
 
+#include "effects/CentredBox.h"
 #include "effects/FrameLoop.h"
 #include "effects/RoundHalfEven.h"
 
@@ -26,15 +27,10 @@ constexpr std::int32_t kZoomIn = 23;
 constexpr std::int32_t kZoomOut = 24;
 constexpr std::int32_t kZoom = 25;
 
-constexpr int kSpinFrames = 20;
 constexpr int kSpinLastShrinking = 10;
-constexpr int kSpin2Frames = 40;
 constexpr int kSpin2LastOutgoing = 20;
 constexpr int kSpin2LastNarrowing = 10;
 constexpr int kSpin2LastIncomingNarrowing = 30;
-constexpr int kSpringFrames = 21;
-constexpr int kZoomInOutFrames = 21;
-constexpr int kZoomFrames = 41;
 constexpr int kZoomLastShrinking = 20;
 constexpr float kSteps = 20.0f;
 
@@ -82,7 +78,7 @@ void spin(EffectContext& context, std::int32_t number, bool horizontal)
     const float d = size / kSteps;
     std::int32_t offset = 0;
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kSpinFrames, [&](int i) {
+    loop.runCounted([&](int i) {
         if (i <= kSpinLastShrinking) {
             canvas.fillBlack();
             draw(canvas, Source::Outgoing, offset, between(size, offset));
@@ -104,7 +100,7 @@ void spin2(EffectContext& context, std::int32_t number, bool horizontal)
     const float d = size / kSteps;
     std::int32_t offset = 0;
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kSpin2Frames, [&](int i) {
+    loop.runCounted([&](int i) {
         if (i <= kSpin2LastOutgoing) {
             draw(canvas, Source::Outgoing, offset, between(size, offset));
             offset = moved(offset, i <= kSpin2LastNarrowing ? d : -d);
@@ -127,7 +123,7 @@ void springFromStart(EffectContext& context, std::int32_t number, bool horizonta
     const float d = size / kSteps;
     std::int32_t offset = 0;
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kSpringFrames, [&](int) {
+    loop.runCounted([&](int) {
         draw(canvas, Source::Outgoing, offset, after(size, offset));
         draw(canvas, Source::Incoming, 0, offset);
         offset = moved(offset, d);
@@ -146,7 +142,7 @@ void springFromEnd(EffectContext& context, std::int32_t number, bool horizontal)
     const float d = size / kSteps;
     std::int32_t offset = 0;
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kSpringFrames, [&](int) {
+    loop.runCounted([&](int) {
         const std::int32_t rest = after(size, offset);
         draw(canvas, Source::Outgoing, 0, rest);
         draw(canvas, Source::Incoming, rest, offset);
@@ -155,45 +151,10 @@ void springFromEnd(EffectContext& context, std::int32_t number, bool horizontal)
     loop.finish();
 }
 
-// The zooms' state: the integer centre, the corner (x, y) and the 32-bit float increments of
-// one fortieth of the canvas.
-class ZoomBox {
-public:
-    explicit ZoomBox(FrameLoop& loop)
-        : cx_(roundHalfEven(loop.width() / 2.0f)),
-          cy_(roundHalfEven(loop.height() / 2.0f)),
-          dx_(loop.width() / kSteps / 2.0f),
-          dy_(loop.height() / kSteps / 2.0f)
-    {}
-
-    void moveToCentre()
-    {
-        x_ = cx_;
-        y_ = cy_;
-    }
-    void grow()
-    {
-        x_ = moved(x_, -dx_);
-        y_ = moved(y_, -dy_);
-    }
-    void shrink()
-    {
-        x_ = moved(x_, dx_);
-        y_ = moved(y_, dy_);
-    }
-    void stretch(Canvas& canvas, Source source) const
-    {
-        canvas.stretch(source, x_, y_, 2 * (cx_ - x_), 2 * (cy_ - y_));
-    }
-
-private:
-    std::int32_t cx_;
-    std::int32_t cy_;
-    float dx_;
-    float dy_;
-    std::int32_t x_ = 0;
-    std::int32_t y_ = 0;
-};
+void stretchBox(Canvas& canvas, Source source, const CentredBox& box)
+{
+    canvas.stretch(source, box.x(), box.y(), box.width(), box.height());
+}
 
 }  // namespace
 
@@ -241,11 +202,10 @@ void EffectZoomIn(EffectContext& context)
 {
     FrameLoop loop(context, kZoomIn);
     loop.start();
-    ZoomBox box(loop);
-    box.moveToCentre();
+    CentredBox box(loop.width(), loop.height(), kSteps);
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kZoomInOutFrames, [&](int) {
-        box.stretch(canvas, Source::Incoming);
+    loop.runCounted([&](int) {
+        stretchBox(canvas, Source::Incoming, box);
         box.grow();
     });
     loop.finish();
@@ -255,11 +215,12 @@ void EffectZoomOut(EffectContext& context)
 {
     FrameLoop loop(context, kZoomOut);
     loop.start();
-    ZoomBox box(loop);
+    CentredBox box(loop.width(), loop.height(), kSteps);
+    box.fillCanvas();
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kZoomInOutFrames, [&](int) {
+    loop.runCounted([&](int) {
         canvas.copy(Source::Incoming, 0, 0, canvas.width(), canvas.height(), 0, 0);
-        box.stretch(canvas, Source::Outgoing);
+        stretchBox(canvas, Source::Outgoing, box);
         box.shrink();
     });
     loop.finish();
@@ -269,16 +230,17 @@ void EffectZoom(EffectContext& context)
 {
     FrameLoop loop(context, kZoom);
     loop.start();
-    ZoomBox box(loop);
+    CentredBox box(loop.width(), loop.height(), kSteps);
+    box.fillCanvas();
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kZoomFrames, [&](int i) {
+    loop.runCounted([&](int i) {
         if (i <= kZoomLastShrinking) {
             canvas.fillBlack();
-            box.stretch(canvas, Source::Outgoing);
+            stretchBox(canvas, Source::Outgoing, box);
             box.shrink();
         } else {
             box.grow();
-            box.stretch(canvas, Source::Incoming);
+            stretchBox(canvas, Source::Incoming, box);
         }
     });
     loop.finish();

@@ -1,5 +1,6 @@
 #include "effects/StripEffects.h"
 
+#include "effects/CentredBox.h"
 #include "effects/FrameLoop.h"
 #include "effects/RoundHalfEven.h"
 
@@ -31,7 +32,6 @@ constexpr std::int32_t kSlideFromTop = 27;
 constexpr std::int32_t kSlideFromRight = 28;
 constexpr std::int32_t kSlideFromBottom = 29;
 
-constexpr int kCenterFrames = 20;
 constexpr int kFlatBands = 5;
 constexpr double kStepsPerRun = 20.0;
 constexpr float kStepsPerRunF = 20.0f;
@@ -167,19 +167,12 @@ void EffectWipeCenter(EffectContext& context)
 {
     FrameLoop loop(context, kWipeCenter);
     loop.start();
-    const float W = loop.width();
-    const float H = loop.height();
-    const std::int32_t cx = toInt(W / 2.0f);
-    const std::int32_t cy = toInt(H / 2.0f);
-    const float dx = W / kStepsPerRunF / 2.0f;
-    const float dy = H / kStepsPerRunF / 2.0f;
-    std::int32_t x = cx;
-    std::int32_t y = cy;
+    CentredBox box(loop.width(), loop.height(), kStepsPerRunF);
     Canvas& canvas = loop.canvas();
-    loop.runCounted(kCenterFrames, [&](int) {
-        canvas.copy(Source::Incoming, x, y, 2 * (cx - x), 2 * (cy - y), x, y);
-        x = toInt(x - static_cast<double>(dx));
-        y = toInt(y - static_cast<double>(dy));
+    loop.runCounted([&](int) {
+        canvas.copy(Source::Incoming, box.x(), box.y(), box.width(), box.height(), box.x(),
+                    box.y());
+        box.grow();
     });
     loop.finish();
 }

@@ -2,13 +2,13 @@
 
 #include "effects/FrameLoop.h"
 #include "effects/RoundHalfEven.h"
+#include "effects/SpiralWalk.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr std::int32_t kWipeSpiralTiles = 9;
 constexpr std::int32_t kTileOverVertical = 34;
 constexpr std::int32_t kTileOverHorizontal = 35;
 
-constexpr int kGrid = 5;
+constexpr int kGrid = SpiralWalk::kGrid;
 constexpr int kPieces = kGrid * kGrid;
 constexpr float kGridF = static_cast<float>(kGrid);
 constexpr float kPiecesF = static_cast<float>(kPieces);
@@ -60,7 +60,7 @@ void uncoverRandomly(EffectContext& context, std::int32_t number, Choose choose,
     FrameLoop loop(context, number);
     loop.start();
     std::array<bool, kPieces> done{};
-    loop.runCounted(kPieces, [&](int) {
+    loop.runCounted([&](int) {
         const std::optional<int> piece = choosePiece(context, done, choose);
         if (!piece) {
             return false;
@@ -75,50 +75,21 @@ void uncoverRandomly(EffectContext& context, std::int32_t number, Choose choose,
 struct TileGrid {
     std::int32_t tileWidth;
     std::int32_t tileHeight;
-
-    void copy(Canvas& canvas, int column, int row) const
-    {
-        const std::int32_t x = column * tileWidth;
-        const std::int32_t y = row * tileHeight;
-        canvas.copy(Source::Incoming, x, y, tileWidth, tileHeight, x, y);
-    }
 };
+
+// Uncovers one tile: the incoming picture's cell copied in place.
+void copyTile(Canvas& canvas, const TileGrid& grid, int column, int row)
+{
+    const std::int32_t x = column * grid.tileWidth;
+    const std::int32_t y = row * grid.tileHeight;
+    canvas.copy(Source::Incoming, x, y, grid.tileWidth, grid.tileHeight, x, y);
+}
 
 TileGrid tileGrid(const Canvas& canvas)
 {
     return {pieceSize(static_cast<float>(canvas.width()), kGridF),
             pieceSize(static_cast<float>(canvas.height()), kGridF)};
 }
-
-// The clockwise spiral from the top-left tile inwards: the search looks one cell ahead and
-// turns clockwise until it finds a cell inside the grid whose marker is clear.
-class SpiralWalk {
-public:
-    std::pair<int, int> next()
-    {
-        for (;;) {
-            const int column = column_ + kSteps[direction_].first;
-            const int row = row_ + kSteps[direction_].second;
-            if (column >= 0 && column < kGrid && row >= 0 && row < kGrid &&
-                !done_[row * kGrid + column]) {
-                column_ = column;
-                row_ = row;
-                done_[row * kGrid + column] = true;
-                return {column, row};
-            }
-            direction_ = (direction_ + 1) % kSteps.size();
-        }
-    }
-
-private:
-    // Right, down, left, up: each turn is clockwise on the screen.
-    static constexpr std::array<std::pair<int, int>, 4> kSteps{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
-
-    std::array<bool, kPieces> done_{};
-    int column_ = -1;
-    int row_ = 0;
-    std::size_t direction_ = 0;
-};
 
 }  // namespace
 
@@ -134,7 +105,7 @@ void EffectTileOver(EffectContext& context)
             const int row = randomIndex(random, kGridF, kGrid - 1);
             return row * kGrid + column;
         },
-        [&](Canvas& canvas, int piece) { grid.copy(canvas, piece % kGrid, piece / kGrid); });
+        [&](Canvas& canvas, int piece) { copyTile(canvas, grid, piece % kGrid, piece / kGrid); });
 }
 
 void EffectWipeSpiralTiles(EffectContext& context)
@@ -143,9 +114,9 @@ void EffectWipeSpiralTiles(EffectContext& context)
     loop.start();
     const TileGrid grid = tileGrid(loop.canvas());
     SpiralWalk walk;
-    loop.runCounted(kPieces, [&](int) {
+    loop.runCounted([&](int) {
         const auto [column, row] = walk.next();
-        grid.copy(loop.canvas(), column, row);
+        copyTile(loop.canvas(), grid, column, row);
     });
     loop.finish();
 }

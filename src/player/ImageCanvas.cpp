@@ -11,9 +11,7 @@
 namespace {
 
 constexpr int kBytesPerPixel = 4;  // Format_RGB32
-// Runs of consecutive source columns at least this long are copied with memcpy; shorter ones
-// cost less pixel by pixel than a call each.
-constexpr int kShortestRun = 16;
+constexpr int kBitsPerPixel = 32;
 
 // The source index sampled for target index t when `sourceLength` pixels are scaled to
 // `targetLength`: the pixel under the target pixel's centre.
@@ -21,27 +19,6 @@ int nearest(int t, int sourceLength, int targetLength)
 {
     return static_cast<int>((2 * std::int64_t{t} + 1) * sourceLength /
                             (2 * std::int64_t{targetLength}));
-}
-
-// out[k] = in[columns[k]]; four at a time, loads before stores, so that the loads of one
-// group overlap.
-void gather(QRgb* out, const QRgb* in, const int* columns, int count)
-{
-    constexpr int kGroup = 4;
-    int k = 0;
-    for (; k + kGroup <= count; k += kGroup) {
-        const QRgb a = in[columns[k]];
-        const QRgb b = in[columns[k + 1]];
-        const QRgb c = in[columns[k + 2]];
-        const QRgb d = in[columns[k + 3]];
-        out[k] = a;
-        out[k + 1] = b;
-        out[k + 2] = c;
-        out[k + 3] = d;
-    }
-    for (; k < count; ++k) {
-        out[k] = in[columns[k]];
-    }
 }
 
 }  // namespace
@@ -65,11 +42,11 @@ int ImageCanvas::height() const
 
 void ImageCanvas::copy(Source source, int x, int y, int w, int h, int sx, int sy)
 {
-    if (w <= 0 || h <= 0) {
+    const QImage& from = picture(source);
+    if (w <= 0 || h <= 0 || !movable(from)) {
         return;
     }
     // Like a block transfer: only pixels inside both the source and the screen picture move.
-    const QImage& from = picture(source);
     const QPoint shift(x - sx, y - sy);
     const QRect target = (QRect(sx, sy, w, h) & from.rect()).translated(shift) & screen_.rect();
     if (target.isEmpty()) {
@@ -106,7 +83,7 @@ void ImageCanvas::copyRows(const QImage& from, const QRect& target, const QPoint
 void ImageCanvas::stretch(Source source, int x, int y, int w, int h)
 {
     const QImage& from = picture(source);
-    if (w == 0 || h == 0 || from.isNull()) {
+    if (w == 0 || h == 0 || from.isNull() || !movable(from)) {
         return;
     }
     // A negative size mirrors the image and extends it to the left of (above) the position.
@@ -115,49 +92,22 @@ void ImageCanvas::stretch(Source source, int x, int y, int w, int h)
     if (visible.isEmpty()) {
         return;
     }
+    const int fromWidth = from.width();
     const int fromHeight = from.height();
-    planColumns(target, visible, from.width(), w < 0);
+    columns_.clear();
+    for (int column = visible.left(); column <= visible.right(); ++column) {
+        const int sampled = nearest(column - target.left(), fromWidth, target.width());
+        columns_.push_back(w < 0 ? fromWidth - 1 - sampled : sampled);
+    }
+    rows_.plan(columns_, fromWidth);
 
     uchar* screenBits = screen_.bits();
     const qsizetype screenStride = screen_.bytesPerLine();
     for (int row = visible.top(); row <= visible.bottom(); ++row) {
         const int sampled = nearest(row - target.top(), fromHeight, target.height());
         const int fromRow = h < 0 ? fromHeight - 1 - sampled : sampled;
-        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(fromRow));
-        auto* out = reinterpret_cast<QRgb*>(screenBits + row * screenStride) + visible.left();
-        for (const Span& span : spans_) {
-            if (span.source >= 0) {
-                std::memcpy(out + span.target, in + span.source,
-                            static_cast<std::size_t>(span.length) * kBytesPerPixel);
-                continue;
-            }
-            gather(out + span.target, in, columns_.data() + span.target, span.length);
-        }
-    }
-}
-
-void ImageCanvas::planColumns(const QRect& target, const QRect& visible, int fromWidth, bool mirror)
-{
-    columns_.clear();
-    for (int column = visible.left(); column <= visible.right(); ++column) {
-        const int sampled = nearest(column - target.left(), fromWidth, target.width());
-        columns_.push_back(mirror ? fromWidth - 1 - sampled : sampled);
-    }
-    spans_.clear();
-    const int count = static_cast<int>(columns_.size());
-    for (int start = 0; start < count;) {
-        int end = start + 1;
-        while (end < count && columns_[end] == columns_[end - 1] + 1) {
-            ++end;
-        }
-        if (end - start >= kShortestRun) {
-            spans_.push_back({start, end - start, columns_[start]});
-        } else if (!spans_.empty() && spans_.back().source < 0) {
-            spans_.back().length += end - start;
-        } else {
-            spans_.push_back({start, end - start, -1});
-        }
-        start = end;
+        rows_.drawRow(reinterpret_cast<const QRgb*>(from.constScanLine(fromRow)),
+                      reinterpret_cast<QRgb*>(screenBits + row * screenStride) + visible.left());
     }
 }
 
@@ -198,6 +148,11 @@ void ImageCanvas::refresh()
     if (onRefresh_) {
         onRefresh_();
     }
+}
+
+bool ImageCanvas::movable(const QImage& from) const
+{
+    return from.depth() == kBitsPerPixel && screen_.depth() == kBitsPerPixel;
 }
 
 const QImage& ImageCanvas::picture(Source source) const

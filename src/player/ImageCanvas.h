@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/Canvas.h"
+#include "player/ColumnGather.h"
 
 #include <QImage>
 #include <QRegion>
@@ -14,10 +15,10 @@
 // picture; it must not keep a shallow copy of it, which would make every draw detach).
 //
 // Copies move whole rows with memcpy, through the clip region's rectangles when a clip is set;
-// stretches sample the nearest source pixel (no smoothing, like a default stretch mode), draw
-// mirrored for negative sizes, and move runs of unscaled pixels with memcpy too. The clip applies
-// to copies, the only operation the effects clip. Nothing is allocated per frame but the clip
-// regions themselves.
+// stretches sample the nearest source pixel (no smoothing, like a default stretch mode) and
+// draw mirrored for negative sizes, row by row through one column map (ColumnGather). The clip
+// applies to copies, the only operation the effects clip. Nothing is allocated per frame but the
+// clip regions themselves.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
@@ -35,17 +36,10 @@ public:
 
 private:
     const QImage& picture(Source source) const;
+    // Pixels move as 32-bit words: a picture of another depth is never copied from or into.
+    bool movable(const QImage& from) const;
     // Copies target (inside the screen) from `from` at target - shift, row by row.
     void copyRows(const QImage& from, const QRect& target, const QPoint& shift);
-
-    // A stretch row is drawn as spans: runs of consecutive source columns move with memcpy,
-    // the rest pixel by pixel through columns_.
-    struct Span {
-        int target;  // offset in the visible target row
-        int length;
-        int source;  // first source column of a run, or -1 for a pixel-by-pixel span
-    };
-    void planColumns(const QRect& target, const QRect& visible, int fromWidth, bool mirror);
 
     QImage& screen_;
     const QImage& outgoing_;
@@ -54,5 +48,5 @@ private:
     QRegion clip_;
     bool clipped_ = false;
     std::vector<int> columns_;  // stretch: source column of each visible target column
-    std::vector<Span> spans_;
+    ColumnGather rows_;
 };

@@ -33,8 +33,10 @@ PlayerWindow::~PlayerWindow()
 void PlayerWindow::begin(const QImage& canvas)
 {
     screen_ = &canvas;
-    QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
-    cursorHidden_ = true;
+    if (!cursorHidden_) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+        cursorHidden_ = true;
+    }
     if (options_.hostWindow != 0) {
         host_.reset(QWindow::fromWinId(options_.hostWindow));
     }
@@ -51,6 +53,8 @@ void PlayerWindow::begin(const QImage& canvas)
         // Sized by hand too: without a window manager full-screen alone leaves it empty.
         setGeometry(screen()->geometry());
         showFullScreen();
+        // Keys must reach the player, not the editor window behind it.
+        requestActivate();
     }
     update();
 }

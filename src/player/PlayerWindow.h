@@ -20,7 +20,8 @@ class PlayerWindow : public QRasterWindow, public ShowStage {
     Q_OBJECT
 public:
     struct Options {
-        WId hostWindow = 0;        // when set, the player fills this foreign window instead
+        WId hostWindow = 0;  // when set and usable, the player fills this foreign window
+        QSize hostSize;      // the host's size when known (ForeignWindowSize), else the screen's
         bool ignoreInput = false;  // for a host that ends the show itself
         QString title;
         QIcon icon;

@@ -54,7 +54,7 @@ void ShowLoop::start()
         *surface = QImage(canvas, QImage::Format_RGB32);
         surface->fill(background);
     }
-    picture_ = source_.image(0);
+    picture_ = decodedPicture(0);
 
     stage_.begin(screen_);
     ticker_.pumpEvents(state_);
@@ -87,7 +87,7 @@ void ShowLoop::pass()
     CurrentSlideIndex = nextIndex(CurrentSlideIndex);
     ++passCount_;
 
-    picture_ = source_.image(CurrentSlideIndex);
+    picture_ = decodedPicture(CurrentSlideIndex);
     composer.ComposeIncomingFrame(source_.slide(CurrentSlideIndex), picture_);
     observer_.framesComposed(passCount_, outgoing_, incoming_);
 
@@ -134,6 +134,12 @@ void ShowLoop::cleanUp()
     audio_.purgeSounds();
     stage_.end();
     observer_.stopped();
+}
+
+QImage ShowLoop::decodedPicture(int index) const
+{
+    // The blits work on 32-bit pixels; a picture already in that form is shared, not copied.
+    return source_.image(index).convertToFormat(QImage::Format_RGB32);
 }
 
 int ShowLoop::nextIndex(int index) const

@@ -34,6 +34,7 @@ private:
     void pass();
     void cleanUp();
     void checkMusic();
+    QImage decodedPicture(int index) const;
     int nextIndex(int index) const;
 
     const ShowSource& source_;

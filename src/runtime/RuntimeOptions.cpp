@@ -47,7 +47,6 @@ RuntimeOptions RuntimeOptions::parse(const QStringList& arguments, const QString
         } else if ((argument == QLatin1String("-window-id") || isOption(argument, 'p')) &&
                    i + 1 < arguments.size()) {
             options.windowId = parseWindowId(arguments[++i]);
-            options.mode = Mode::Play;
         }
     }
     return options;

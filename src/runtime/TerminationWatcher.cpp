@@ -24,8 +24,12 @@ void onSignal(int)
 TerminationWatcher::TerminationWatcher(std::function<void()> onTerminate, QObject* parent)
     : QObject(parent), onTerminate_(std::move(onTerminate))
 {
-    if (::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (::pipe(pipeEnds) != 0) {
         return;
+    }
+    for (const int end : pipeEnds) {
+        ::fcntl(end, F_SETFL, ::fcntl(end, F_GETFL) | O_NONBLOCK);
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
     }
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationWatcher::readPipe);

@@ -136,6 +136,23 @@ TEST_F(PackagePlanTest, RefusesPathsLongerThanA16BitLength)
               PackagePlan::longImagePathMessage(longPath));
 }
 
+TEST_F(PackagePlanTest, RefusesWhatTheSizeFieldsCannotDescribe)
+{
+    // A sparse file just past the 32-bit size field costs no disk space.
+    const QString huge = dir.filePath("huge.bmp");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64(1) << 31));
+    file.close();
+    EXPECT_EQ(PackagePlan::make(PackageTestShow::withImages({huge}), 0).error(),
+              PackagePlan::tooLargeMessage());
+
+    const QString image = media.solidImage("a.bmp", {4, 4}, Qt::red);
+    EXPECT_EQ(PackagePlan::make(PackageTestShow::withImages(QStringList(32768, image)), 0).error(),
+              PackagePlan::tooManySlidesMessage());
+    EXPECT_TRUE(PackagePlan::make(PackageTestShow::withImages(QStringList(32767, image)), 0).ok());
+}
+
 TEST_F(PackagePlanTest, PackageSizeCountsEveryField)
 {
     const QString image = media.bytes("three.bmp", QByteArray::fromHex("424d36"));

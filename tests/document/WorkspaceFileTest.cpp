@@ -205,6 +205,14 @@ TEST(WorkspaceFileTest, ShowRoundTripResetsSpeedIndexAndKeepsEverythingElse)
     EXPECT_EQ(loaded, expected);
 }
 
+TEST(WorkspaceFileTest, SaveNameGetsTheSuffixUnlessItEndsInKwpInAnyCase)
+{
+    EXPECT_EQ(WorkspaceFile::withWorkspaceSuffix("show"), "show.kwp");
+    EXPECT_EQ(WorkspaceFile::withWorkspaceSuffix("show.KWP"), "show.KWP");
+    EXPECT_EQ(WorkspaceFile::withWorkspaceSuffix("show.txt"), "show.txt.kwp");
+    EXPECT_EQ(WorkspaceFile::withWorkspaceSuffix("/d/写真.Kwp"), "/d/写真.Kwp");
+}
+
 class WorkspaceSaveTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;

@@ -12,13 +12,33 @@ namespace {
 
 constexpr int kEffectEntries = 36;
 
-class ApplyToAllTest : public EditorFixture {
+class ApplyToAllWindowTest : public EditorFixture {
 protected:
     PropertyPanel& panel() const { return *form->panel; }
     const QList<SlideItem>& slides() const { return document().record.Slides; }
+};
 
+// Commands of the test's own, driven through their handlers.
+class ApplyToAllTest : public ApplyToAllWindowTest {
+protected:
     ApplyToAllCommands commands{*form};
 };
+
+TEST_F(ApplyToAllWindowTest, MenuItemsRunTheCommands)
+{
+    addSlides(2);
+    panel().Text1->setText(QStringLiteral("3000"));
+    action("menuAllTime")->trigger();
+    EXPECT_EQ(slides()[0].DisplayTime, 3000);
+    EXPECT_EQ(slides()[1].DisplayTime, 3000);
+
+    action("menuRandamEffect")->trigger();
+    RandomGenerator fresh;
+    for (const SlideItem& slide : slides()) {
+        EXPECT_EQ(slide.EffectNumber,
+                  static_cast<int>(std::floor(double(fresh.next()) * kEffectEntries)));
+    }
+}
 
 TEST_F(ApplyToAllTest, EveryCommandDoesNothingWithoutSlides)
 {

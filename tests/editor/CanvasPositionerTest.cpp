@@ -4,6 +4,7 @@
 #include "editor/PropertyPanel.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStatusBar>
 
 namespace {
@@ -11,7 +12,8 @@ namespace {
 constexpr QRgb kImageColour = qRgb(255, 0, 0);
 constexpr quint32 kBackground = 0x00FF0000;  // blue, 0x00BBGGRR
 
-class CanvasPositionerTest : public EditorFixture {
+// The window with a 640 x 480 blue canvas; its own positioner answers the canvas's mouse.
+class CanvasWindowTest : public EditorFixture {
 protected:
     void SetUp() override
     {
@@ -32,9 +34,45 @@ protected:
         return {form->panel->Text2[0]->text().toInt(), form->panel->Text2[1]->text().toInt()};
     }
     QRgb canvasPixel(int x, int y) const { return form->MainPicture->image().pixel(x, y); }
+    // A mouse event at canvas pixel `position` (the canvas has a border around its pixels).
+    void mouse(QEvent::Type type, QPoint position, Qt::MouseButton button,
+               Qt::MouseButtons buttons) const
+    {
+        CanvasPicture* canvas = form->MainPicture;
+        const QPointF local(position + QPoint(CanvasPicture::kBorder, CanvasPicture::kBorder));
+        QMouseEvent event(type, local, canvas->mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
+};
 
+// A positioner of the test's own, driven through its handlers.
+class CanvasPositionerTest : public CanvasWindowTest {
+protected:
     CanvasPositioner positioner{*form};
 };
+
+TEST_F(CanvasWindowTest, AnyMouseButtonDragsThePictureOnTheCanvas)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    mouse(QEvent::MouseButtonPress, {200, 200}, Qt::RightButton, Qt::RightButton);
+    mouse(QEvent::MouseMove, {230, 210}, Qt::NoButton, Qt::RightButton);
+    mouse(QEvent::MouseButtonRelease, {230, 210}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(stored(0), QPoint(30, 10));
+    EXPECT_EQ(boxes(), QPoint(30, 10));
+
+    mouse(QEvent::MouseButtonPress, {0, 0}, Qt::MiddleButton, Qt::MiddleButton);
+    mouse(QEvent::MouseMove, {-5, 4}, Qt::NoButton, Qt::MiddleButton);
+    mouse(QEvent::MouseButtonRelease, {-5, 4}, Qt::MiddleButton, Qt::NoButton);
+    EXPECT_EQ(stored(0), QPoint(25, 14));
+    EXPECT_EQ(canvasPixel(25, 14), kImageColour);
+}
+
+TEST_F(CanvasWindowTest, CentreMenuItemCentresTheSelectedPicture)
+{
+    addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});
+    action("menucenter")->trigger();
+    EXPECT_EQ(stored(0), QPoint(269, 214));
+}
 
 TEST_F(CanvasPositionerTest, CentringPutsThePictureOnePixelUpAndLeftOfTheCentre)
 {

@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -17,6 +21,22 @@ QByteArray readAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Files written while it lives stop at `bytes`: a write beyond fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+private:
+    rlimit old_{};
+};
 
 class FileCommandsTest : public EditorFixture {
 protected:
@@ -112,6 +132,24 @@ TEST_F(FileCommandsTest, AnsweringYesReplacesTheExistingFile)
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Warning);
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(readAll(target), WorkspaceFile::encode(WorkspaceFile::fromShow(form->currentShow())));
+}
+
+TEST_F(FileCommandsTest, AnOverwriteThatCannotBeWrittenKeepsTheOldFile)
+{
+    makeShow();
+    const QString target = media.bytes("old.kwp", "old contents");
+    prompter.answerNext(Prompter::Answer::Yes);
+    {
+        const FileSizeLimit limit(16);
+        savedAs(target);
+    }
+    EXPECT_EQ(readAll(target), "old contents");
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[1].title, QStringLiteral("作業中のデータの保存"));
+    EXPECT_EQ(prompter.asked[1].icon, Prompter::Icon::Warning);
+    EXPECT_EQ(prompter.asked[1].buttons, Prompter::Buttons::Ok);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.kwp*"}, QDir::Files), QStringList{"old.kwp"})
+        << "no temporary file is left behind";
 }
 
 TEST_F(FileCommandsTest, AnsweringNoAsksForAnotherName)

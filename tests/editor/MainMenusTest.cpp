@@ -1,7 +1,9 @@
 #include "EditorFixture.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -131,12 +133,49 @@ TEST_F(MainMenusTest, CtrlSFollowsTheStateTheCreateItemLastReceived)
     form->activateWindow();
     QApplication::setActiveWindow(form.get());
 
+    QString shownTitle;
+    whenShown<QDialog>([&shownTitle](QDialog& dialog) {
+        shownTitle = dialog.windowTitle();
+        dialog.reject();
+    });
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(runs, 1) << "before the File menu is first opened Ctrl+S works with no slides";
+    EXPECT_EQ(shownTitle, QStringLiteral("スクリーンセーバーの作成"));
 
     Q_EMIT form->findChild<QMenu*>("menufile")->aboutToShow();
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(runs, 1) << "disabled by the menu rule, the shortcut does nothing";
+}
+
+TEST_F(MainMenusTest, TheToolbarCreateAndPreviewButtonsDoNothingWithoutSlides)
+{
+    button("Command2")->click();
+    button("Command4")->click();
+    action("menupreview")->trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(document().record.CanvasWidth, 0);
+
+    addSlides(1);
+    QString shownTitle;
+    whenShown<QDialog>([&shownTitle](QDialog& dialog) {
+        shownTitle = dialog.windowTitle();
+        dialog.reject();
+    });
+    button("Command2")->click();
+    EXPECT_EQ(shownTitle, QStringLiteral("スクリーンセーバーの作成"));
+    EXPECT_EQ(document().record.CanvasWidth, 250) << "the build copies the canvas size first";
+}
+
+TEST_F(MainMenusTest, TheBgmBrowseButtonPutsTheAnswerInTheBoxAndCancelClearsIt)
+{
+    QPushButton* browse = form->Command9;
+    EXPECT_EQ(browse->text(), QStringLiteral("参照"));
+    questions.answerNext("/music/tune.mid");
+    browse->click();
+    EXPECT_EQ(form->Label3->text(), "/music/tune.mid");
+    browse->click();
+    EXPECT_EQ(form->Label3->text(), QString());
+    EXPECT_EQ(questions.asked, QStringList({"AskBgmFile", "AskBgmFile"}));
 }
 
 TEST_F(MainMenusTest, ShortcutsRunTheirCommands)

@@ -44,6 +44,18 @@ TEST(FrameTiming, EveryEffectRunsTheSameFramesAtEveryBasePeriod)
     }
 }
 
+TEST(FrameTiming, CountedEffectsRunTheFramesTheCatalogueNames)
+{
+    for (const EffectDescription& effect : effectCatalogue()) {
+        if (effect.frameKind == FrameKind::Counted) {
+            EXPECT_EQ(runEffect(effect.number, 37, 23).frameCount(), effect.frames)
+                << effect.procedureName;
+        }
+    }
+    EXPECT_EQ(effectCatalogue()[0].frameKind, FrameKind::None);
+    EXPECT_EQ(effectCatalogue()[4].frameKind, FrameKind::FloatingCounter);
+}
+
 TEST(FrameTiming, ADamagedSpeedBelowOneCountsAsOne)
 {
     EXPECT_EQ(runEffect(5, 80, 60, 0).deadlines()[0], 50);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -139,6 +140,19 @@ TEST_F(ImageCanvasTest, PolygonClipLetsOnlyTheTriangleThrough)
     EXPECT_EQ(screen, before);
 }
 
+TEST(ImageCanvasFormats, PicturesOfAnotherDepthAreLeftAlone)
+{
+    QImage screen(8, 6, QImage::Format_RGB888);
+    screen.fill(Qt::white);
+    const QImage before = screen.copy();
+    const QImage outgoing = positionPicture(8, 6, kOutgoingMark);
+    const QImage incoming = positionPicture(8, 6, kIncomingMark);
+    ImageCanvas canvas(screen, outgoing, incoming);
+    canvas.copy(Source::Incoming, 0, 0, 8, 6, 0, 0);
+    canvas.stretch(Source::Incoming, 8, 0, -8, 6);
+    EXPECT_EQ(screen, before);
+}
+
 TEST_F(ImageCanvasTest, RefreshCallsTheRepaintFunction)
 {
     canvas.refresh();
@@ -165,6 +179,23 @@ TEST(ImageCanvasEffects, EveryEffectLeavesTheIncomingPictureOnScreen)
             EffectContext context{canvas, ticker, state};
             runTransition(effect, context);
             EXPECT_EQ(screen, incoming) << "effect " << effect << " stop " << stopWait;
+        }
+    }
+}
+
+TEST(ImageCanvasEffects, TinyCanvasesEndWithTheIncomingPictureToo)
+{
+    for (const auto& [width, height] : {std::pair{1, 1}, std::pair{2, 1}, std::pair{1, 3}}) {
+        const QImage outgoing = positionPicture(width, height, kOutgoingMark);
+        const QImage incoming = positionPicture(width, height, kIncomingMark);
+        for (int effect = 0; effect < kEffectCount; ++effect) {
+            QImage screen = outgoing.copy();
+            ImageCanvas canvas(screen, outgoing, incoming);
+            VirtualTicker ticker;
+            ProgramState state;
+            EffectContext context{canvas, ticker, state};
+            runTransition(effect, context);
+            EXPECT_EQ(screen, incoming) << "effect " << effect << " on " << width << "x" << height;
         }
     }
 }

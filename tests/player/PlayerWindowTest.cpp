@@ -127,6 +127,7 @@ TEST_F(PlayerWindowTest, EmbeddedPlayerFillsItsHostWindow)
     host.create();
     PlayerWindow::Options options;
     options.hostWindow = host.winId();
+    options.hostSize = ForeignWindowSize::of(host.winId());
     if (std::unique_ptr<QWindow>(QWindow::fromWinId(host.winId())) == nullptr) {
         GTEST_SKIP() << "this platform cannot embed into foreign windows";
     }

@@ -85,6 +85,26 @@ TEST_F(SdlAudioTest, GeneratedMidiMusicIsHeardUntilItStops)
     EXPECT_GT(loudestSample(output), kAudibleLevel);
 }
 
+TEST_F(SdlAudioTest, SoundFontComesFromTheVariableAndAMissingOneLeavesMidiSilent)
+{
+    qputenv(SdlAudio::kSoundFontVariable,
+            QFile::encodeName(dir.filePath(QStringLiteral("none.sf2"))));
+    EXPECT_EQ(SdlAudio::soundFont(), dir.filePath(QStringLiteral("none.sf2")));
+    const QString tune = media.midi(QStringLiteral("tune.mid"), 2);
+    auto audio = std::make_unique<SdlAudio>();
+
+    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
+    audio->sendCommand(QStringLiteral("play bgm"));
+    EXPECT_TRUE(waitFor([&] {
+        return audio->sendCommand(QStringLiteral("status bgm mode")) != QLatin1String("playing");
+    }));
+    audio.reset();
+    qunsetenv(SdlAudio::kSoundFontVariable);
+
+    EXPECT_LE(loudestSample(output), kAudibleLevel);
+    EXPECT_EQ(SdlAudio::soundFont(), SdlAudio::kDefaultSoundFont);
+}
+
 TEST_F(SdlAudioTest, WavSoundEffectIsHeard)
 {
     const QString beep = media.wav(QStringLiteral("beep.wav"), 500, 440.0);

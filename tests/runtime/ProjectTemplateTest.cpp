@@ -2,6 +2,7 @@
 #include "builder/IconPatch.h"
 #include "builder/VersionPatch.h"
 #include "media/IconImage.h"
+#include "runtime/ElfExtent.h"
 #include "runtime/SaverIdentity.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,38 @@ TEST_F(ProjectTemplateTest, TemplateRunOnItsOwnSaysItHoldsNoShow)
     EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(),
               QStringLiteral("このファイルにはスクリーンセーバーのデータが入っていません。"));
     EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+}
+
+TEST_F(ProjectTemplateTest, ProgramBytesEndWhereThePaddedTemplateEnds)
+{
+    const std::optional<qint64> end = ElfExtent::end(templateBytes);
+    ASSERT_TRUE(end.has_value());
+    EXPECT_EQ(*end + *end % 2, templateBytes.size());
+    EXPECT_FALSE(ElfExtent::end(templateBytes.left(*end - 1)).has_value());
+    EXPECT_FALSE(ElfExtent::end(QByteArray(200, 'x')).has_value());
+}
+
+TEST_F(ProjectTemplateTest, ElfHeaderWithImpossibleTablesIsRefused)
+{
+    constexpr int kSectionTableOffset = 0x28;
+    constexpr int kSectionCount = 0x3C;
+    QByteArray manySections = templateBytes;
+    qToLittleEndian<quint16>(0xFFFF, manySections.data() + kSectionCount);
+    EXPECT_FALSE(ElfExtent::end(manySections).has_value());
+
+    QByteArray farTable = templateBytes;
+    qToLittleEndian<quint64>(quint64(1) << 62, farTable.data() + kSectionTableOffset);
+    EXPECT_FALSE(ElfExtent::end(farTable).has_value());
+}
+
+TEST_F(ProjectTemplateTest, UnreadableSwappedIconFallsBackToTheDefaultIcon)
+{
+    QByteArray patched = templateBytes;
+    const QByteArray junk = icon.left(IconPatch::kDataOffset) + QByteArray(100, 'x');
+    ASSERT_EQ(IconPatch::apply(patched, icon, junk), IconPatch::Outcome::Replaced);
+    const SaverIdentity identity = SaverIdentity::read(patched, icon);
+    EXPECT_EQ(identity.icon.size(), QSize(32, 32));
+    EXPECT_EQ(identity.icon.pixel(16, 16), QImage::fromData(icon, "ICO").pixel(16, 16));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ TEST(RuntimeOptionsTest, HostWindowComesFromTheOptionOrTheEnvironment)
     EXPECT_EQ(RuntimeOptions::parse({"/p", "77"}, {}).windowId, 77u);
     EXPECT_EQ(RuntimeOptions::parse({}, "0x400001").windowId, 0x400001u);
     EXPECT_EQ(RuntimeOptions::parse({"-window-id", "9"}, "0x400001").windowId, 9u);
+    EXPECT_EQ(RuntimeOptions::parse({"--check", "-window-id", "9"}, {}).mode, Mode::Check);
 }
 
 TEST(RuntimeOptionsTest, UnusableWindowIdsAreIgnored)
