@@ -162,7 +162,15 @@ bool BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
     if (hooks.writingStarts) {
         hooks.writingStarts();
     }
-    if (!write(output, *templateBytes, plan.value(), hooks)) {
+    const Status written = write(output, *templateBytes, plan.value(), hooks);
+    if (hooks.writingEnds) {
+        hooks.writingEnds();
+    }
+    if (!written) {
+        // A cancelled build ends silently.
+        if (!written.error().isEmpty()) {
+            refuse(written.error(), kFailureTitle);
+        }
         return false;
     }
     prompter_.tell(kCreated, kTitle, Icon::Information);
@@ -224,8 +232,8 @@ bool BuildProcedure::patchTemplate(QByteArray& templateBytes, BuildRequest& requ
     return true;
 }
 
-bool BuildProcedure::write(const QString& path, const QByteArray& templateBytes,
-                           const PackagePlan& plan, const Hooks& hooks)
+Status BuildProcedure::write(const QString& path, const QByteArray& templateBytes,
+                             const PackagePlan& plan, const Hooks& hooks)
 {
     const qint64 total = templateBytes.size() + plan.packageSize;
     bool cancelled = false;
@@ -237,23 +245,20 @@ bool BuildProcedure::write(const QString& path, const QByteArray& templateBytes,
     };
 
     AtomicFileWriter writer(path);
-    if (const Status opened = writer.open(); !opened) {
-        return refuse(opened.error(), kFailureTitle);
+    if (Status opened = writer.open(); !opened) {
+        return opened;
     }
     QIODevice& device = writer.device();
     if (device.write(templateBytes) != templateBytes.size()) {
-        return refuse(cannotWrite(path, device.errorString()), kFailureTitle);
+        return Status::failure(cannotWrite(path, device.errorString()));
     }
     const Status written = PackageWriter::write(plan, device, progress);
     if (cancelled) {
-        return false;
+        return Status::failure(QString());
     }
     if (!written) {
-        return refuse(written.error(), kFailureTitle);
+        return written;
     }
     makeExecutable(device);
-    if (const Status committed = writer.commit(); !committed) {
-        return refuse(committed.error(), kFailureTitle);
-    }
-    return true;
+    return writer.commit();
 }

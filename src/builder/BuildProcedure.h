@@ -28,6 +28,8 @@ public:
     struct Hooks {
         // The checks have passed and writing begins (the dialog gets out of the way).
         std::function<void()> writingStarts;
+        // Writing is over, well or not, and a message may follow (the progress goes away).
+        std::function<void()> writingEnds;
         // Bytes written so far and in all; returning false cancels the build silently.
         PackageWriter::Progress progress;
     };
@@ -46,8 +48,9 @@ private:
     bool refuse(const QString& text, const QString& title);
     bool patchTemplate(QByteArray& templateBytes, BuildRequest& request);
     bool patchIcon(QByteArray& templateBytes, const BuildRequest& request);
-    bool write(const QString& path, const QByteArray& templateBytes, const PackagePlan& plan,
-               const Hooks& hooks);
+    // Fails with an empty message when cancelled through the progress hook.
+    Status write(const QString& path, const QByteArray& templateBytes, const PackagePlan& plan,
+                 const Hooks& hooks);
 
     const EditableShow& show_;
     Prompter& prompter_;

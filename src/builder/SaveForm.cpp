@@ -239,11 +239,10 @@ void SaveForm::Command2_Click()
     BuildProcedure::Hooks hooks;
     hooks.writingStarts = [this] { writingStarts(); };
     hooks.progress = [this](qint64 done, qint64 total) { return progress(done, total); };
+    hooks.writingEnds = [this] { writingEnds(); };
     const bool built = procedure.run(values, hooks);
 
     txtVersion[0]->setText(values.majorVersion);
-    delete progress_;
-    progress_ = nullptr;
     if (built) {
         accept();
     }
@@ -265,6 +264,12 @@ void SaveForm::writingStarts()
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
     progress_->setValue(0);
+}
+
+void SaveForm::writingEnds()
+{
+    delete progress_;
+    progress_ = nullptr;
 }
 
 bool SaveForm::progress(qint64 done, qint64 total)

@@ -51,6 +51,7 @@ private:
     void buildControls();
     void showIcon(const QString& path);
     void writingStarts();
+    void writingEnds();
     bool progress(qint64 done, qint64 total);
 
     const EditableShow& show_;

@@ -333,6 +333,25 @@ TEST_F(BuildProcedureTest, FailureWhileWritingLeavesNoTemporaryFileAndTheOldFile
     EXPECT_EQ(filesInDestination(), QStringList{"Stars.scr"});
 }
 
+// The progress window must be gone before the closing message, or it stays on screen under it.
+TEST_F(BuildProcedureTest, WritingEndsBeforeTheClosingMessageWhetherWritingWorkedOrNot)
+{
+    qsizetype messagesWhenWritingEnded = -1;
+    hooks.writingEnds = [&] { messagesWhenWritingEnded = prompter.asked.size(); };
+    EXPECT_TRUE(build());
+    EXPECT_EQ(messagesWhenWritingEnded, 0);
+    ASSERT_EQ(prompter.asked.size(), 1);
+
+    prompter.asked.clear();
+    messagesWhenWritingEnded = -1;
+    prompter.answerNext(Answer::Yes);
+    hooks.writingStarts = [&] { QFile::remove(show.imagePaths[0]); };
+    EXPECT_FALSE(build());
+    EXPECT_EQ(messagesWhenWritingEnded, 1);
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[1].title, kFailure);
+}
+
 TEST_F(BuildProcedureTest, CancellingThroughProgressStopsSilentlyWithNothingWritten)
 {
     qint64 lastTotal = 0;
