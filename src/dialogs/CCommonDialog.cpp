@@ -43,15 +43,21 @@ void CCommonDialog::ShowHelp()
     }
 }
 
-void CCommonDialog::configure(QFileDialog& dialog, bool save) const
+QStringList CCommonDialog::nameFilters() const
 {
-    dialog.setWindowTitle(Title);
-    dialog.setDirectory(InitialDir.isEmpty() ? QDir::currentPath() : InitialDir);
     const QStringList parts = Filter.split(kNul, Qt::SkipEmptyParts);
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         filters.append(FileDialogQuestions::nameFilter({parts[i], parts[i + 1]}));
     }
+    return filters;
+}
+
+void CCommonDialog::configure(QFileDialog& dialog, bool save) const
+{
+    dialog.setWindowTitle(Title);
+    dialog.setDirectory(InitialDir.isEmpty() ? QDir::currentPath() : InitialDir);
+    const QStringList filters = nameFilters();
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(FilterIndex - 1, filters.first()));
@@ -81,8 +87,11 @@ void CCommonDialog::show(bool save)
     QFileDialog dialog(OwnerWindow);
     configure(dialog, save);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
-    FilterIndex =
-        static_cast<qint32>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    // Without filters of the caller's the dialog has no filter to report.
+    const qsizetype chosenFilter = nameFilters().indexOf(dialog.selectedNameFilter());
+    if (chosenFilter >= 0) {
+        FilterIndex = static_cast<qint32>(chosenFilter) + 1;
+    }
     const QStringList files = dialog.selectedFiles();
     if (!confirmed || files.isEmpty()) {
         return;

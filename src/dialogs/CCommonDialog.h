@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class QFileDialog;
@@ -46,5 +47,7 @@ public:
 
 private:
     void show(bool save);
+    // `Filter` in the form the dialog reads.
+    QStringList nameFilters() const;
     void configure(QFileDialog& dialog, bool save) const;
 };

@@ -127,9 +127,12 @@ QString FileDialogQuestions::answerText(const QStringList& selectedFiles)
     if (selectedFiles.size() == 1) {
         return QDir::toNativeSeparators(selectedFiles.first());
     }
-    QStringList parts{QDir::toNativeSeparators(QFileInfo(selectedFiles.first()).absolutePath())};
+    const QDir folder = QFileInfo(selectedFiles.first()).absoluteDir();
+    QStringList parts{QDir::toNativeSeparators(folder.path())};
+    // A name typed with a path of its own may lie in another folder; it stays relative to the
+    // first one so that folder plus name still finds it.
     for (const QString& file : selectedFiles) {
-        parts.append(QFileInfo(file).fileName());
+        parts.append(QDir::toNativeSeparators(folder.relativeFilePath(file)));
     }
     return parts.join(kNul);
 }

@@ -14,7 +14,14 @@
 namespace {
 
 constexpr int kNewCanvasOuterSize = 254;
-constexpr int kSuffixLength = 4;
+// The size dialog takes at most four digits; a canvas beyond that would only come from a
+// damaged file, and its picture could exhaust memory.
+constexpr qint32 kLargestCanvasSide = 9999;
+
+bool isCanvasSide(qint32 side)
+{
+    return side >= 0 && side <= kLargestCanvasSide;
+}
 
 }  // namespace
 
@@ -25,7 +32,7 @@ void FileCommands::menusinki_Click()
     EditorDocument& document = form_.document();
     document.record.reset();
     document.List1.clear();
-    document.ListIndex = -1;
+    form_.setCurrentIndex(-1);
     form_.panel->resetNumbers();
     CanvasPicture& canvas = *form_.MainPicture;
     canvas.clear();
@@ -53,9 +60,7 @@ void FileCommands::menuSaveData_Click()
         if (name.isEmpty()) {
             return;
         }
-        if (name.right(kSuffixLength).toLower() != kWorkspaceSuffix) {
-            name += kWorkspaceSuffix;
-        }
+        name = WorkspaceFile::withWorkspaceSuffix(name);
         if (QFileInfo(name).isFile()) {
             const Prompter::Answer answer = prompter.ask(
                 name + QStringLiteral(" ファイルはすでに存在します。\r\n上書きしますか？"),
@@ -89,8 +94,9 @@ void FileCommands::OpenWorkSpace(const QString& path)
         return;
     }
     const Expected<WorkspaceRecord> loaded = WorkspaceFile::load(path);
-    if (!loaded) {
-        form_.prompter().tell(WorkspaceFile::kCannotOpenMessage, kFailureTitle,
+    if (!loaded || !isCanvasSide(loaded.value().CanvasWidth) ||
+        !isCanvasSide(loaded.value().CanvasHeight)) {
+        form_.prompter().tell(WorkspaceFile::kCannotOpenMessage, WorkspaceFile::kCannotOpenTitle,
                               Prompter::Icon::Warning);
         return;
     }

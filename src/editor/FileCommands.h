@@ -8,9 +8,7 @@ class MainForm;
 // which the open command and start-up use.
 class FileCommands {
 public:
-    static inline const QString kWorkspaceSuffix = QStringLiteral(".kwp");
     static inline const QString kSaveTitle = QStringLiteral("作業中のデータの保存");
-    static inline const QString kFailureTitle = QStringLiteral("失敗");
 
     explicit FileCommands(MainForm& form);
 

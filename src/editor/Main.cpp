@@ -3,7 +3,11 @@
 #include "document/Prompter.h"
 #include "editor/MainForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 QString Main::TempFolderFrom(const QString& systemTempPath)
 {
@@ -17,6 +21,17 @@ QString Main::TempFolderFrom(const QString& systemTempPath)
 QString Main::commandLinePath(const QStringList& arguments)
 {
     return arguments.mid(1).join(u' ');
+}
+
+void Main::translateStandardDialogs()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
 }
 
 std::unique_ptr<MainForm> Main::start(const QString& systemTempPath, const QStringList& arguments,

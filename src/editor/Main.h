@@ -22,6 +22,10 @@ public:
     // The whole command line after the program's name, as one path.
     static QString commandLinePath(const QStringList& arguments);
 
+    // Puts the window system's own dialogs and message-box buttons into Japanese, like the
+    // rest of the program; without Qt's translation files they stay as they are.
+    static void translateStandardDialogs();
+
     // Shows the main window, or tells the start-up failure and returns nothing.
     static std::unique_ptr<MainForm> start(const QString& systemTempPath,
                                            const QStringList& arguments, FileQuestions& questions,

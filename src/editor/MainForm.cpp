@@ -20,9 +20,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +33,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +72,9 @@ MainForm::MainForm(FileQuestions& questions, Prompter& prompter, QString applica
     positioner_ = std::make_unique<CanvasPositioner>(*this);
     applyToAll_ = std::make_unique<ApplyToAllCommands>(*this);
     statusBar();
+    // The menu shortcuts must reach their items even from a text box, which would otherwise
+    // take Ctrl+C, Ctrl+A and the like for itself.
+    QApplication::instance()->installEventFilter(this);
     resize(kInnerWidth,
            kInnerHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     centralWidget()->resize(kInnerWidth, kInnerHeight);
@@ -76,6 +83,7 @@ MainForm::MainForm(FileQuestions& questions, Prompter& prompter, QString applica
 
 MainForm::~MainForm()
 {
+    QApplication::instance()->removeEventFilter(this);
     // The widgets go first, while the commands and caches they call into still exist.
     delete takeCentralWidget();
 }
@@ -223,8 +231,26 @@ void MainForm::Command9_Click()
     Label3->setText(questions_.AskBgmFile());
 }
 
+bool MainForm::isMenuShortcut(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> items = actions();
+    return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
+        return item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == pressed;
+    });
+}
+
 bool MainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != this && widget->window() == this &&
+            isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+            // Refusing the override hands the key to the menu item's shortcut.
+            event->ignore();
+            return true;
+        }
+    }
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
     }
@@ -267,6 +293,8 @@ void MainForm::AddImages(const QString& spec)
 
 void MainForm::setCurrentIndex(int index)
 {
+    // Files named earlier may be gone from view; showing the slide names them again.
+    statusBar()->clearMessage();
     document_.ListIndex = index >= 0 && index < document_.count() ? index : -1;
     if (document_.ListIndex >= 0) {
         List1_Click();

@@ -19,6 +19,7 @@ class FileQuestions;
 class MainLayout;
 class Prompter;
 class PropertyPanel;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -89,6 +90,7 @@ private:
     void connectAction(const char* name, const std::function<void()>& handler);
     void connectButton(const char* name, const std::function<void()>& handler);
     void menufile_AboutToShow();
+    bool isMenuShortcut(const QKeyEvent& key) const;
     void Command9_Click();
 
     FileQuestions& questions_;

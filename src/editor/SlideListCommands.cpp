@@ -140,7 +140,7 @@ void SlideListCommands::menualldelete_Click()
 {
     EditorDocument& document = form_.document();
     document.List1.clear();
-    document.ListIndex = -1;
+    form_.setCurrentIndex(-1);
     form_.panel->resetNumbers();
     document.record.reset();
     form_.RefreshThumbnails(static_cast<qint16>(scrollValue()), true);

@@ -9,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    Main::translateStandardDialogs();
     FileDialogQuestions questions;
     MessageBoxPrompter prompter;
     const std::unique_ptr<MainForm> form =

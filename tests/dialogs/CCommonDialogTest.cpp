@@ -78,9 +78,11 @@ TEST_F(CCommonDialogTest, MultipleSelectionGivesTheFolderAndNames)
 TEST_F(CCommonDialogTest, CancellingKeepsTheFileNameAndGetFolderCancelledEmptiesIt)
 {
     common.filename = "keep.kwp";
+    common.FilterIndex = 2;
     whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     common.ShowSave();
     EXPECT_EQ(common.filename, "keep.kwp");
+    EXPECT_EQ(common.FilterIndex, 2) << "a dialog without filters reports none";
 
     whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     common.GetFolder();

@@ -92,6 +92,10 @@ TEST_F(FileDialogQuestionsTest, AnswersAreOnePathOrAFolderFollowedByNames)
               QDir::toNativeSeparators("/pics/a.bmp"));
     EXPECT_EQ(FileDialogQuestions::answerText({"/pics/a.bmp", "/pics/b.jpg"}),
               QDir::toNativeSeparators("/pics") + kNul + "a.bmp" + kNul + "b.jpg");
+    // A name typed with its own folder still leads to its file from the first folder.
+    EXPECT_EQ(FileDialogQuestions::answerText({"/pics/a.bmp", "/other/c.bmp"}),
+              QDir::toNativeSeparators("/pics") + kNul + "a.bmp" + kNul +
+                  QDir::toNativeSeparators("../other/c.bmp"));
 }
 
 TEST_F(FileDialogQuestionsTest, ChoosingTwoImagesGivesTheFolderAndBothNames)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -17,6 +18,7 @@ protected:
             shownTitle = box.windowTitle();
             shownIcon = box.icon();
             shownButtons = box.standardButtons();
+            shownDefault = box.standardButton(box.defaultButton());
             box.button(button)->click();
         });
     }
@@ -26,6 +28,7 @@ protected:
     QString shownTitle;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons shownButtons;
+    QMessageBox::StandardButton shownDefault = QMessageBox::NoButton;
 };
 
 TEST_F(MessageBoxPrompterTest, TheOverwriteQuestionShowsWarningAndThreeButtons)
@@ -39,6 +42,7 @@ TEST_F(MessageBoxPrompterTest, TheOverwriteQuestionShowsWarningAndThreeButtons)
     EXPECT_EQ(shownTitle, QStringLiteral("作業中のデータの保存"));
     EXPECT_EQ(shownIcon, QMessageBox::Warning);
     EXPECT_EQ(shownButtons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(shownDefault, QMessageBox::Yes);
 
     press(QMessageBox::Cancel);
     EXPECT_EQ(prompter.ask(text, "t", Prompter::Icon::Warning, Prompter::Buttons::YesNoCancel),
@@ -54,6 +58,7 @@ TEST_F(MessageBoxPrompterTest, MessagesAndQuestionsUseTheirIconsAndButtons)
     prompter.tell("実行できません", "クレモア", Prompter::Icon::Information);
     EXPECT_EQ(shownIcon, QMessageBox::Information);
     EXPECT_EQ(shownButtons, QMessageBox::Ok);
+    EXPECT_EQ(shownDefault, QMessageBox::Ok);
     EXPECT_EQ(shownTitle, QStringLiteral("クレモア"));
 
     press(QMessageBox::Yes);
@@ -62,6 +67,7 @@ TEST_F(MessageBoxPrompterTest, MessagesAndQuestionsUseTheirIconsAndButtons)
               Prompter::Answer::Yes);
     EXPECT_EQ(shownIcon, QMessageBox::Question);
     EXPECT_EQ(shownButtons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(shownDefault, QMessageBox::Yes);
 }
 
 TEST_F(MessageBoxPrompterTest, ClosingAQuestionWithEscapeGivesTheSafeAnswer)

@@ -216,6 +216,39 @@ TEST_F(FileCommandsTest, AFileThatIsNotAWorkspaceIsRefusedAndNothingChanges)
     EXPECT_EQ(form->MainPicture->innerWidth(), 320);
 }
 
+TEST_F(FileCommandsTest, AWorkspaceWithACanvasTheSizeDialogCannotMakeIsRefused)
+{
+    const QStringList paths = makeShow();
+    const auto workspaceWithCanvas = [this](qint32 width, qint32 height) {
+        EditableShow show = form->currentShow();
+        show.canvasWidth = width;
+        show.canvasHeight = height;
+        const QString path = dir.filePath(QStringLiteral("canvas%1x%2.kwp").arg(width).arg(height));
+        EXPECT_TRUE(WorkspaceFile::save(path, WorkspaceFile::fromShow(show)).ok());
+        return path;
+    };
+    for (const QString& path :
+         {workspaceWithCanvas(2147483647, 10), workspaceWithCanvas(10, 10000),
+          workspaceWithCanvas(-1, 10), workspaceWithCanvas(10, -2147483647 - 1)}) {
+        questions.answerNext(path);
+        action("menuOpen")->trigger();
+    }
+    ASSERT_EQ(prompter.asked.size(), 4);
+    for (const ScriptedPrompter::Question& question : prompter.asked) {
+        EXPECT_EQ(question.text, QStringLiteral("開けません"));
+        EXPECT_EQ(question.title, QStringLiteral("失敗"));
+    }
+    EXPECT_EQ(document().List1, paths);
+    EXPECT_EQ(form->MainPicture->innerWidth(), 320);
+    EXPECT_EQ(form->MainPicture->innerHeight(), 240);
+
+    questions.answerNext(workspaceWithCanvas(9999, 1));
+    action("menuOpen")->trigger();
+    EXPECT_EQ(prompter.asked.size(), 4);
+    EXPECT_EQ(form->MainPicture->innerWidth(), 9999);
+    EXPECT_EQ(form->MainPicture->innerHeight(), 1);
+}
+
 TEST_F(FileCommandsTest, CancellingTheOpenDialogChangesNothing)
 {
     const QStringList paths = makeShow();

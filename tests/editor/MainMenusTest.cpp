@@ -1,4 +1,8 @@
 #include "EditorFixture.h"
+#include "editor/CanvasPicture.h"
+#include "editor/PropertyPanel.h"
+
+#include <QClipboard>
 
 #include <QLineEdit>
 #include <QMenu>
@@ -189,6 +193,36 @@ TEST_F(MainMenusTest, ShortcutsRunTheirCommands)
     EXPECT_EQ(document().count(), 2);
     QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(document().count(), 1);
+}
+
+TEST_F(MainMenusTest, ShortcutsReachTheirItemsEvenFromATextBox)
+{
+    QApplication::setActiveWindow(form.get());
+    form->MainPicture->setInnerSize(12, 10);
+    const QString picture = media.solidImage("one.bmp", {8, 8}, Qt::red);
+    QLineEdit* box = form->panel->Text3;
+    box->setFocus();
+    box->setText("typed");
+    questions.answerNext(picture);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(document().List1, QStringList{picture}) << "Ctrl+A adds, not selects the text";
+    QTest::keyClick(form->Label3, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(document().count(), 2);
+
+    QApplication::clipboard()->clear();
+    QTest::keyClick(form->panel->Text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(12, 10))
+        << "Ctrl+C copies the canvas, not the box's text";
+    QTest::keyClick(form->panel->Text2[0], Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(document().count(), 1);
+    QTest::keyClick(form->Label3, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(document().count(), 0);
+
+    // Keys without a menu item stay with the box.
+    form->Label3->setText("abc");
+    form->Label3->selectAll();
+    QTest::keyClick(form->Label3, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(form->Label3->text(), QString());
 }
 
 }  // namespace

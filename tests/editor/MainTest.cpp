@@ -5,7 +5,10 @@
 #include "editor/CanvasPicture.h"
 #include "editor/PropertyPanel.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLibraryInfo>
+#include <QMessageBox>
 
 namespace {
 
@@ -88,6 +91,19 @@ TEST_F(MainTest, ACommandLineThatNamesNoFileIsIgnored)
         EXPECT_EQ(started->document().count(), 0);
     }
     EXPECT_TRUE(prompter.asked.isEmpty());
+}
+
+TEST_F(MainTest, MessageBoxButtonsAreInJapanese)
+{
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    ASSERT_TRUE(QFileInfo::exists(translations + "/qtbase_ja.qm"))
+        << "Qt's Japanese translation (package qt6-translations-l10n) is not installed";
+    Main::translateStandardDialogs();
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("はい")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("いいえ")));
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("キャンセル")));
 }
 
 }  // namespace

@@ -282,6 +282,15 @@ TEST_F(SlideListCommandsTest, AnUndecodableImageShowsTheBackgroundAndNamesTheFil
     EXPECT_TRUE(form->statusBar()->currentMessage().contains(broken));
     form->AddImages(dir.path() + "/missing.bmp");
     EXPECT_TRUE(form->statusBar()->currentMessage().contains("missing.bmp"));
+
+    // Once they are gone from the show, the status bar no longer names them.
+    action("menualldelete")->trigger();
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    form->AddImages(broken);
+    action("menudelete")->trigger();
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    form->AddImages(media.solidImage("fine.bmp", {8, 8}, Qt::red));
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
 }
 
 }  // namespace
