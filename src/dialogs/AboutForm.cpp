@@ -48,6 +48,8 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     Text1 = new QPlainTextEdit(kNotice, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    // Neither a click nor a drag may select the notice; the focus rule below covers the keyboard.
+    Text1->setTextInteractionFlags(Qt::NoTextInteraction);
     Text1->setFixedHeight(Text1->fontMetrics().lineSpacing() * kNoticeLines);
     Text1->installEventFilter(this);
 

@@ -2,9 +2,15 @@
 #include "dialogs/HelpViewer.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +56,24 @@ TEST_F(AboutFormTest, ShowsTheNameAndAReadOnlyNotice)
     EXPECT_TRUE(notice.contains(QStringLiteral("責任")));
 }
 
+TEST_F(AboutFormTest, TitleFallsBackToAnInstalledJapaneseSerifFont)
+{
+    const QStringList installed = QFontDatabase::families();
+    QString expected;
+    for (const QString& family : {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
+                                  QStringLiteral("Noto Serif CJK JP")}) {
+        if (installed.contains(family)) {
+            expected = family;
+            break;
+        }
+    }
+    if (expected.isEmpty()) {
+        GTEST_SKIP() << "no Mincho-style Japanese font installed";
+    }
+    AboutForm form;
+    EXPECT_EQ(QFontInfo(form.titleLabel->font()).family(), expected);
+}
+
 TEST_F(AboutFormTest, FocusOnTheNoticeMovesToOk)
 {
     AboutForm form;
@@ -58,6 +82,28 @@ TEST_F(AboutFormTest, FocusOnTheNoticeMovesToOk)
     QApplication::setActiveWindow(&form);
     form.Text1->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
+    EXPECT_EQ(form.focusWidget(), form.Command1);
+}
+
+TEST_F(AboutFormTest, TheMouseCannotSelectTheNotice)
+{
+    AboutForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QWidget* page = form.Text1->viewport();
+    const QPointF start(4, 4);
+    const QPointF end(page->width() - 4, page->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, start, page->mapToGlobal(start), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(page, &press);
+    QMouseEvent move(QEvent::MouseMove, end, page->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(page, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, page->mapToGlobal(end), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(page, &release);
+    QApplication::processEvents();
+    EXPECT_FALSE(form.Text1->textCursor().hasSelection());
     EXPECT_EQ(form.focusWidget(), form.Command1);
 }
 
@@ -70,6 +116,29 @@ TEST_F(AboutFormTest, OkCloses)
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
+// Catches what the help command hands to the system's viewer instead of starting one.
+class ViewerSpy : public QObject {
+    Q_OBJECT
+public:
+    ViewerSpy() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~ViewerSpy() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(AboutFormTest, HelpOpensTheManualOfTheApplicationFolderEvenWhenItIsMissing)
+{
+    ViewerSpy viewer;
+    HelpViewer::menuhow_Click(QStringLiteral("/opt/kremoa/"));
+    HelpViewer::menuhow_Click(QDir::toNativeSeparators(QStringLiteral("/nowhere")));
+    ASSERT_EQ(viewer.opened.size(), 2);
+    EXPECT_EQ(viewer.opened[0], QUrl::fromLocalFile(QStringLiteral("/opt/kremoa/Kremoa.html")));
+    EXPECT_EQ(viewer.opened[1], QUrl::fromLocalFile(QStringLiteral("/nowhere/Kremoa.html")));
+}
+
 TEST(HelpViewer, ManualPathHasOneSeparator)
 {
     EXPECT_EQ(HelpViewer::helpPath(QStringLiteral("/opt/kremoa")),
@@ -78,3 +147,5 @@ TEST(HelpViewer, ManualPathHasOneSeparator)
 }
 
 }  // namespace
+
+#include "AboutFormTest.moc"
