@@ -9,12 +9,15 @@
 #include "dialogs/MessageBoxPrompter.h"
 #include "dialogs/RGBForm.h"
 #include "dialogs/SizeForm.h"
+#include "document/WorkspaceFile.h"
 #include "editor/CanvasPicture.h"
 #include "editor/MainForm.h"
 #include "editor/PropertyPanel.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -23,6 +26,9 @@ namespace {
 
 constexpr int kArgumentCount = 4;
 constexpr int kShownSlide = 1;
+// The pictures show the demo's paths; a fixed folder keeps them the same whichever build
+// folder took them.
+const QString kDemoFolderName = QStringLiteral("クレモアのデモ");
 
 bool save(QWidget& widget, const QDir& folder, const QString& name)
 {
@@ -32,6 +38,39 @@ bool save(QWidget& widget, const QDir& folder, const QString& name)
     const bool saved = widget.grab().save(path, "PNG");
     QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
     return saved;
+}
+
+// Copies one file of the demo into `folder` and answers its new path; empty stays empty.
+QString copiedInto(const QDir& folder, const QString& path)
+{
+    if (path.isEmpty()) {
+        return path;
+    }
+    const QString copy = folder.filePath(QFileInfo(path).fileName());
+    if (!QFile::exists(copy)) {
+        QFile::copy(path, copy);
+    }
+    return copy;
+}
+
+// The demo workspace with its files copied into the fixed folder; empty when it cannot be made.
+QString relocatedDemo(const QString& workspace)
+{
+    const Expected<WorkspaceRecord> loaded = WorkspaceFile::load(workspace);
+    QDir folder(QDir::temp().filePath(kDemoFolderName));
+    if (!loaded || !folder.removeRecursively() || !folder.mkpath(QStringLiteral("."))) {
+        return QString();
+    }
+    EditableShow show = WorkspaceFile::toShow(loaded.value());
+    for (QString& image : show.imagePaths) {
+        image = copiedInto(folder, image);
+    }
+    for (SlideItem& slide : show.document.Slides) {
+        slide.SoundPath = copiedInto(folder, slide.SoundPath);
+    }
+    show.bgmPath = copiedInto(folder, show.bgmPath);
+    const QString relocated = folder.filePath(QFileInfo(workspace).fileName());
+    return WorkspaceFile::save(relocated, WorkspaceFile::fromShow(show)) ? relocated : QString();
 }
 
 }  // namespace
@@ -45,9 +84,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const QString workspace = QString::fromLocal8Bit(argv[2]);
+    const QString workspace = relocatedDemo(QString::fromLocal8Bit(argv[2]));
     const QString applicationFolder = QString::fromLocal8Bit(argv[3]);
-    if (!folder.mkpath(QStringLiteral("."))) {
+    if (workspace.isEmpty() || !folder.mkpath(QStringLiteral("."))) {
         return 1;
     }
 
