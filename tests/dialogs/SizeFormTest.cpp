@@ -76,6 +76,15 @@ TEST_F(SizeFormTest, OkWithValidEntriesAnswersTheOuterSizeAndCloses)
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(SizeFormTest, FullWidthDigitsAreNumbers)
+{
+    enter(QStringLiteral("６４０"), QStringLiteral("４８０"));
+    form.Command1[0]->click();
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    ASSERT_TRUE(form.outerSize().has_value());
+    EXPECT_EQ(*form.outerSize(), QSize(640 + kBorderAllowance, 480 + kBorderAllowance));
+}
+
 TEST_F(SizeFormTest, ChecksRunInOrderAndFocusTheOffendingBox)
 {
     form.show();

@@ -104,6 +104,12 @@ TEST_F(PropertyPanelTest, TimeBoxReplacesInvalidEntriesAndStoresTheResult)
     panel.Text1->setText(QStringLiteral("2500"));
     EXPECT_EQ(selected().DisplayTime, 2500);
     EXPECT_EQ(panel.VScroll2->number(), 2500);
+
+    // Typed with a Japanese input method in full width.
+    panel.Text1->setText(QStringLiteral("３０００"));
+    EXPECT_EQ(selected().DisplayTime, 3000);
+    EXPECT_EQ(panel.Text1->text(), QStringLiteral("3000"));
+    panel.Text1->setText(QStringLiteral("2500"));
     EXPECT_EQ(other().DisplayTime, SlideItem::kDefaultDisplayTime);
 }
 
