@@ -101,6 +101,36 @@ TEST_F(ManualTest, DescribesEveryMenuAndEveryItem)
     EXPECT_GT(items, 20);
 }
 
+TEST_F(ManualTest, MenuTablesGiveEachItemsShortcut)
+{
+    const QString html = QString::fromUtf8(fileBytes(manualFolder() + "/Kremoa.html"));
+    for (const QAction* menuAction : form->menuBar()->actions()) {
+        for (const QAction* item : menuAction->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            const QString caption = withoutAccelerator(item->text());
+            const QString shortcut = item->shortcut().toString(QKeySequence::PortableText);
+            const QRegularExpressionMatch row =
+                QRegularExpression(QStringLiteral("<tr><td>") +
+                                       QRegularExpression::escape(caption) +
+                                       QStringLiteral("</td><td[^>]*>(.*?)</td>"),
+                                   QRegularExpression::DotMatchesEverythingOption)
+                    .match(html);
+            if (!row.hasMatch()) {
+                EXPECT_TRUE(shortcut.isEmpty()) << "no row for " << caption.toStdString();
+            } else if (shortcut.isEmpty()) {
+                EXPECT_FALSE(row.captured(1).contains(QStringLiteral("Ctrl+")))
+                    << caption.toStdString();
+            } else {
+                EXPECT_EQ(row.captured(1).trimmed().toStdString(),
+                          ("<kbd>" + shortcut + "</kbd>").toStdString())
+                    << caption.toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(ManualTest, DescribesTheToolbarThePanelAndTheWindowsControls)
 {
     int buttons = 0;
