@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -84,6 +85,21 @@ TEST_F(PropertyPanelTest, StartsWithTheInitialTextsAndLists)
     EXPECT_EQ(panel.Check2->text(), QStringLiteral("前のイメージを残す"));
     EXPECT_EQ(panel.Check1->text(), QStringLiteral("背景と同じ色を透過"));
     EXPECT_FALSE(panel.Check1->isEnabled());
+}
+
+TEST_F(PropertyPanelTest, EveryControlHasItsLabel)
+{
+    QStringList labels;
+    for (const QLabel* label : panel.findChildren<QLabel*>()) {
+        labels.append(label->text());
+    }
+    labels.sort();
+    QStringList expected = {
+        QStringLiteral("表示時間"),     QStringLiteral("1/1000秒"),  QStringLiteral("表示位置X"),
+        QStringLiteral("ピクセル"),     QStringLiteral("表示位置Y"), QStringLiteral("ピクセル"),
+        QStringLiteral("切り替え効果"), QStringLiteral("効果速度"),  QStringLiteral("効果音")};
+    expected.sort();
+    EXPECT_EQ(labels, expected);
 }
 
 TEST_F(PropertyPanelTest, TimeBoxReplacesInvalidEntriesAndStoresTheResult)
