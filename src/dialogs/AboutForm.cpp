@@ -15,9 +15,10 @@ constexpr int kNoticeLines = 11;
 constexpr int kFormWidth = 460;
 
 // The title's font; where it is not installed, a Japanese serif font of the same style.
-const QStringList kTitleFamilies = {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
-                                    QStringLiteral("Noto Serif CJK JP"),
-                                    QStringLiteral("IPAMincho")};
+const QStringList kTitleFamilies = {
+    QStringLiteral("ＭＳ 明朝"),         QStringLiteral("MS Mincho"),
+    QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Serif JP"),
+    QStringLiteral("IPAexMincho"),       QStringLiteral("IPAMincho")};
 
 const QString kNotice = QStringLiteral(
     "このソフトウェアはフリーソフトウェアです。\n"
