@@ -23,10 +23,12 @@ public:
     static inline const QString kOutputSuffix = QStringLiteral(".scr");
     static inline const QString kTitle = QStringLiteral("スクリーンセーバーの作成");
     static inline const QString kFailureTitle = QStringLiteral("失敗");
-    static inline const QString kLineBreak = QStringLiteral("\n");
+    // Message texts break lines as CR LF, like every message of the program.
+    static inline const QString kLineBreak = QStringLiteral("\r\n");
 
     struct Hooks {
-        // The checks have passed and writing begins (the dialog gets out of the way).
+        // The checks have passed, the version texts are in the template (an empty major is
+        // "0" in the request now) and writing begins (the dialog gets out of the way).
         std::function<void()> writingStarts;
         // Writing is over, well or not, and a message may follow (the progress goes away).
         std::function<void()> writingEnds;

@@ -7,7 +7,10 @@ ConsolePrompter::ConsolePrompter(QTextStream& out, Answer answerToQuestions)
 Prompter::Answer ConsolePrompter::ask(const QString& text, const QString& title, Icon,
                                       Buttons buttons)
 {
-    out_ << title << ": " << text << '\n';
+    // A console breaks lines with LF alone.
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out_ << title << ": " << line << '\n';
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }

@@ -237,13 +237,15 @@ void SaveForm::Command2_Click()
     BuildRequest values = request();
     BuildProcedure procedure(show_, prompter_, applicationFolder_);
     BuildProcedure::Hooks hooks;
-    hooks.writingStarts = [this] { writingStarts(); };
+    // The version texts are written by now, so an empty major shows as "0" before any
+    // closing message.
+    hooks.writingStarts = [this, &values] {
+        txtVersion[0]->setText(values.majorVersion);
+        writingStarts();
+    };
     hooks.progress = [this](qint64 done, qint64 total) { return progress(done, total); };
     hooks.writingEnds = [this] { writingEnds(); };
-    const bool built = procedure.run(values, hooks);
-
-    txtVersion[0]->setText(values.majorVersion);
-    if (built) {
+    if (procedure.run(values, hooks)) {
         accept();
     }
 }

@@ -177,8 +177,8 @@ TEST_F(BuildProcedureTest, AnsweringNoToTheOverwriteQuestionLeavesTheFileUntouch
     EXPECT_FALSE(build());
 
     ASSERT_EQ(prompter.asked.size(), 1);
-    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("以下のファイルは存在します。\n\n") +
-                                          output() + QStringLiteral("\n\n上書きしますか？"));
+    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("以下のファイルは存在します。\r\n\r\n") +
+                                          output() + QStringLiteral("\r\n\r\n上書きしますか？"));
     EXPECT_EQ(prompter.asked[0].title, kTitle);
     EXPECT_EQ(prompter.asked[0].icon, Icon::Question);
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::YesNo);
@@ -199,13 +199,16 @@ TEST_F(BuildProcedureTest, AnsweringYesKeepsTheOldFileUntilALaterCheckFails)
     EXPECT_EQ(filesInDestination(), QStringList{"Stars.scr"});
 }
 
-TEST_F(BuildProcedureTest, AnsweringYesReplacesTheFile)
+TEST_F(BuildProcedureTest, AnsweringYesReplacesTheFileWithAnExecutableOne)
 {
     writeFile(output(), "old saver");
+    ASSERT_TRUE(QFile::setPermissions(output(), QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_FALSE(QFileInfo(output()).isExecutable());
     prompter.answerNext(Answer::Yes);
     ASSERT_TRUE(build());
     EXPECT_EQ(prompter.asked.last().text, QStringLiteral("作成しました。"));
     EXPECT_EQ(readFile(output()).mid(templateBytes.size()), expectedPackage(0));
+    EXPECT_TRUE(QFileInfo(output()).isExecutable());
 }
 
 TEST_F(BuildProcedureTest, OnlyTheFirstMissingFileIsReportedBgmThenImagesThenSounds)
@@ -219,11 +222,14 @@ TEST_F(BuildProcedureTest, OnlyTheFirstMissingFileIsReportedBgmThenImagesThenSou
     EXPECT_FALSE(build());
     expectOnlyMessage(PackagePlan::missingBgmMessage(), kFailure, Icon::Warning);
 
+    // Every image is checked before any sound, even a sound of an earlier slide.
     show.bgmPath = bgm;
+    show.document.Slides[0].SoundPath = root.filePath("earlier.wav");
     prompter.asked.clear();
     EXPECT_FALSE(build());
     expectOnlyMessage(PackagePlan::missingImageMessage(root.filePath("missing.bmp")), kFailure,
                       Icon::Warning);
+    show.document.Slides[0].SoundPath.clear();
 
     show.imagePaths[1] = image;
     prompter.asked.clear();

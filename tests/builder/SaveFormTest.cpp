@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +38,20 @@ private:
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// Looks at the dialog at the moment a message box would be on screen.
+class WatchingPrompter : public ScriptedPrompter {
+public:
+    Answer ask(const QString& text, const QString& title, Icon icon, Buttons buttons) override
+    {
+        if (whenAsked) {
+            whenAsked();
+        }
+        return ScriptedPrompter::ask(text, title, icon, buttons);
+    }
+
+    std::function<void()> whenAsked;
+};
 
 QByteArray readFile(const QString& path)
 {
@@ -76,7 +93,7 @@ protected:
     std::unique_ptr<MediaFactory> media;
     QByteArray defaultIcon;
     EditableShow show;
-    ScriptedPrompter prompter;
+    WatchingPrompter prompter;
     ScriptedFileQuestions questions;
     std::unique_ptr<SaveForm> form;
 };
@@ -229,6 +246,44 @@ TEST_F(SaveFormTest, CreateBuildsWithTheDialogValuesAndCloses)
     EXPECT_EQ((*values)[VersionPatch::ProductName], "Product");
     EXPECT_EQ((*values)[VersionPatch::FileVersion], "0.05");
     EXPECT_EQ((*values)[VersionPatch::OriginalFilename], "Sky.scr");
+}
+
+// The progress window used to stay over the closing message and block it.
+TEST_F(SaveFormTest, ClosingMessageFindsTheMajorSetAndTheProgressWindowGone)
+{
+    control<QLineEdit>("txtdir")->setText(destination);
+    control<QLineEdit>("txtVersion0")->clear();
+    QString majorShown;
+    qsizetype progressWindows = -1;
+    prompter.whenAsked = [&] {
+        majorShown = control<QLineEdit>("txtVersion0")->text();
+        progressWindows = form->findChildren<QProgressDialog*>().size();
+    };
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("作成しました。"));
+    EXPECT_EQ(majorShown, "0");
+    EXPECT_EQ(progressWindows, 0);
+}
+
+TEST_F(SaveFormTest, FocusStartsAtTheDestinationAndTabFollowsTheForm)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtdir");
+
+    control<QComboBox>("Combo1")->setCurrentIndex(2);
+    const QStringList expected = {"Command1",    "txtfilename", "txtDescript", "txtcopyright",
+                                  "txtVersion0", "txtVersion1", "Combo1",      "txtkoumoku2",
+                                  "Check1",      "Command2",    "Command3",    "txtdir"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
 }
 
 TEST_F(SaveFormTest, RefusedBuildKeepsTheDialogOpen)

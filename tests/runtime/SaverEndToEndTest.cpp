@@ -246,7 +246,10 @@ TEST_F(SaverEndToEndTest, ExistingSaverIsKeptWithoutOverwrite)
     ASSERT_EQ(buildSaver(), 0) << cliErrors.toStdString();
     const QByteArray first = readFile(saver());
     EXPECT_EQ(cli({"build", showPath, "--out", saver(), "--description", "other"}), 2);
-    EXPECT_TRUE(cliErrors.contains(QStringLiteral("上書きしますか？")));
+    EXPECT_TRUE(cliErrors.contains(QStringLiteral("以下のファイルは存在します。\n\n") + saver() +
+                                   QStringLiteral("\n\n上書きしますか？")))
+        << cliErrors.toStdString();
+    EXPECT_FALSE(cliErrors.contains(u'\r')) << "a console breaks lines with LF alone";
     EXPECT_EQ(readFile(saver()), first);
     EXPECT_EQ(cli({"build", showPath, "--out", saver(), "--overwrite"}), 0)
         << cliErrors.toStdString();
