@@ -14,6 +14,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
 namespace {
 
 using Icon = Prompter::Icon;
@@ -337,6 +343,40 @@ TEST_F(BuildProcedureTest, FailureWhileWritingLeavesNoTemporaryFileAndTheOldFile
     EXPECT_EQ(prompter.asked[1].icon, Icon::Warning);
     EXPECT_EQ(readFile(output()), "old saver");
     EXPECT_EQ(filesInDestination(), QStringList{"Stars.scr"});
+}
+
+// A full disk, in the template or in the package: one failure message, the old saver intact and
+// no temporary file left.
+TEST_F(BuildProcedureTest, FullDiskLeavesTheOldFileIntactAndNothingElse)
+{
+    constexpr rlim_t kBehindTemplate = 16;
+    const qsizetype total = templateBytes.size() + expectedPackage(0).size();
+    for (const rlim_t limit :
+         {rlim_t(templateBytes.size() / 2), rlim_t(templateBytes.size()) + kBehindTemplate}) {
+        ASSERT_LT(qsizetype(limit), total);
+        writeFile(output(), "old saver");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Writes beyond the limit fail with EFBIG instead of killing the process.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+            prompter.answerNext(Answer::Yes);
+            BuildProcedure procedure(show, prompter, app);
+            const bool built = procedure.run(request);
+            const bool toldOnce = prompter.asked.size() == 2 &&
+                                  prompter.asked[1].title == kFailure &&
+                                  prompter.asked[1].icon == Icon::Warning;
+            _exit(!built && toldOnce ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "limit " << limit;
+        EXPECT_EQ(readFile(output()), "old saver") << "limit " << limit;
+        EXPECT_EQ(filesInDestination(), QStringList{"Stars.scr"}) << "limit " << limit;
+    }
 }
 
 // The progress window must be gone before the closing message, or it stays on screen under it.
