@@ -54,6 +54,7 @@ void PropertyPanel::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     VScroll2 = new SpinScrollBar(kTimeMax, kTimeMin, this);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    VScroll2->setNumber(kTimeMin);
     numberRow(Text1, VScroll2, QStringLiteral("1/1000秒"));
 
     const QString positionCaptions[2] = {QStringLiteral("表示位置X"), QStringLiteral("表示位置Y")};
@@ -63,6 +64,7 @@ void PropertyPanel::buildControls()
         Text2[n]->setObjectName(QStringLiteral("Text2_%1").arg(n));
         VScroll3[n] = new SpinScrollBar(kPositionMax, kPositionMin, this);
         VScroll3[n]->setObjectName(QStringLiteral("VScroll3_%1").arg(n));
+        VScroll3[n]->setNumber(0);
         numberRow(Text2[n], VScroll3[n], QStringLiteral("ピクセル"));
     }
 

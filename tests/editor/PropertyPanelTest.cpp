@@ -66,6 +66,8 @@ TEST_F(PropertyPanelTest, StartsWithTheInitialTextsAndLists)
     EXPECT_EQ(panel.VScroll2->number(), 1);
     EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("0"));
     EXPECT_EQ(panel.Text2[1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(panel.VScroll3[0]->number(), 0);
+    EXPECT_EQ(panel.VScroll3[1]->number(), 0);
     EXPECT_EQ(panel.VScroll2->top(), 10000);
     EXPECT_EQ(panel.VScroll2->bottom(), 1);
     EXPECT_EQ(panel.VScroll3[1]->top(), 1000);
