@@ -2,6 +2,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -62,6 +63,12 @@ TEST_F(SizeFormTest, OpensWithTheCanvasInnerSize)
     EXPECT_EQ(form.Text1[1]->maxLength(), 4);
     EXPECT_EQ(form.Command1[0]->text(), QStringLiteral("OK"));
     EXPECT_EQ(form.Command1[1]->text(), QStringLiteral("キャンセル"));
+    QStringList labels;
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        labels.append(label->text());
+    }
+    EXPECT_TRUE(labels.contains(QStringLiteral("幅")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("高さ")));
 }
 
 TEST_F(SizeFormTest, OkWithValidEntriesAnswersTheOuterSizeAndCloses)
