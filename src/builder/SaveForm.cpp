@@ -118,8 +118,10 @@ void SaveForm::buildControls()
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFixedSize(kIconSize, kIconSize);
     Picture1->setFrameShape(QFrame::Box);
+    // The frame goes around the icon, not over its edge.
+    const int framed = kIconSize + 2 * Picture1->frameWidth();
+    Picture1->setFixedSize(framed, framed);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->installEventFilter(this);
 

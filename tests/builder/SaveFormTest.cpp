@@ -135,6 +135,7 @@ TEST_F(SaveFormTest, OpensWithTheInitialValuesAndLimits)
     EXPECT_EQ(control<QPushButton>("Command2")->text(), QStringLiteral("作成"));
     EXPECT_EQ(control<QPushButton>("Command3")->text(), QStringLiteral("キャンセル"));
     EXPECT_FALSE(control<QLabel>("Picture1")->pixmap().isNull()) << "the default icon is shown";
+    EXPECT_EQ(control<QLabel>("Picture1")->contentsRect().size(), QSize(32, 32));
     EXPECT_EQ(form->chosenIconPath(), app + "/scricon.ico");
 
     QStringList labels;
