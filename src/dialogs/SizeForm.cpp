@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -72,8 +73,14 @@ std::optional<QSize> SizeForm::run(QWidget* owner, Prompter& prompter, QSize inn
 
 void SizeForm::Form_Load(QSize innerSize)
 {
-    Text1[0]->setText(QString::number(innerSize.width()));
-    Text1[1]->setText(QString::number(innerSize.height()));
+    // A canvas loaded from a file may be wider than four digits: it is shown whole rather than
+    // cut to a different size that "OK" would then apply.
+    const QString texts[2] = {QString::number(innerSize.width()),
+                              QString::number(innerSize.height())};
+    for (int n = 0; n < 2; ++n) {
+        Text1[n]->setMaxLength(std::max(int(kMaxLength), int(texts[n].size())));
+        Text1[n]->setText(texts[n]);
+    }
 }
 
 void SizeForm::refuse(int index, const QString& message)

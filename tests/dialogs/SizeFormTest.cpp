@@ -71,6 +71,16 @@ TEST_F(SizeFormTest, OpensWithTheCanvasInnerSize)
     EXPECT_TRUE(labels.contains(QStringLiteral("高さ")));
 }
 
+TEST_F(SizeFormTest, ACanvasBeyondFourDigitsIsShownWholeAndNeverCutToAnotherSize)
+{
+    SizeForm wide(prompter, QSize(12345, 480), kBorderAllowance);
+    EXPECT_EQ(wide.Text1[0]->text(), QStringLiteral("12345"));
+    EXPECT_EQ(wide.Text1[1]->text(), QStringLiteral("480"));
+    wide.Command1[0]->click();
+    EXPECT_EQ(onlyMessage(), QStringLiteral("9999以下の値を入力して下さい。"));
+    EXPECT_FALSE(wide.outerSize().has_value());
+}
+
 TEST_F(SizeFormTest, OkWithValidEntriesAnswersTheOuterSizeAndCloses)
 {
     form.show();
