@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -194,8 +195,13 @@ void SaveForm::showIcon(const QString& path)
 
 bool SaveForm::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click is the left button let go over the picture.
     if (watched == Picture1 && event->type() == QEvent::MouseButtonRelease) {
-        Picture1_Click();
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            Picture1->rect().contains(mouse->position().toPoint())) {
+            Picture1_Click();
+        }
         return true;
     }
     return QDialog::eventFilter(watched, event);

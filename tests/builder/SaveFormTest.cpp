@@ -287,6 +287,19 @@ TEST_F(SaveFormTest, FocusStartsAtTheDestinationAndTabFollowsTheForm)
     EXPECT_EQ(visited, expected);
 }
 
+TEST_F(SaveFormTest, OnlyALeftClickOnTheIconOpensTheIconDialog)
+{
+    QLabel* icon = control<QLabel>("Picture1");
+    QTest::mouseClick(icon, Qt::RightButton);
+    QTest::mouseClick(icon, Qt::MiddleButton);
+    QTest::mousePress(icon, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(icon, Qt::LeftButton, {}, QPoint(icon->width() + 20, 4));
+    EXPECT_TRUE(questions.asked.isEmpty());
+
+    clickIcon();
+    EXPECT_EQ(questions.asked, QStringList{"AskIconFile"});
+}
+
 TEST_F(SaveFormTest, RefusedBuildKeepsTheDialogOpen)
 {
     control<QLineEdit>("txtdir")->setText(root.filePath("nowhere"));
