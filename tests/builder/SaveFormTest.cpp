@@ -309,6 +309,20 @@ TEST_F(SaveFormTest, RefusedBuildKeepsTheDialogOpen)
     EXPECT_TRUE(form->isVisible());
 }
 
+TEST_F(SaveFormTest, AnsweringNoToTheOverwriteQuestionKeepsTheDialogAndTheFile)
+{
+    const QString existing = media->bytes("../out/ScreenSaver.scr", "old saver");
+    control<QLineEdit>("txtdir")->setText(destination);
+    prompter.answerNext(Prompter::Answer::No);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::YesNo);
+    EXPECT_TRUE(prompter.asked[0].text.contains(destination + "/ScreenSaver.scr"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(readFile(existing), "old saver");
+}
+
 TEST_F(SaveFormTest, CancelClosesWithoutBuilding)
 {
     control<QLineEdit>("txtdir")->setText(destination);
