@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 SettingsDialog::SettingsDialog(const QString& title, const SoundChoice& choice, QWidget* parent)
@@ -15,7 +16,10 @@ SettingsDialog::SettingsDialog(const QString& title, const SoundChoice& choice, 
     bgm_->setChecked(choice.bgm);
     soundEffects_->setChecked(choice.soundEffects);
 
+    // A saver is one file on any system, so its buttons cannot count on Qt's translations.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

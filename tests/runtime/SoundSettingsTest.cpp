@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +58,12 @@ TEST_F(SoundSettingsTest, DialogShowsAndReturnsTheSwitches)
     EXPECT_TRUE(bgm->isChecked());
     EXPECT_FALSE(soundEffects->isChecked());
     EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("星空")));
+    QStringList buttons;
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        buttons.append(button->text());
+    }
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
 
     dialog.show();
     QTest::mouseClick(bgm, Qt::LeftButton);
