@@ -55,7 +55,7 @@ function(kremoa_tests dir)
         # Every run, listing included, goes through "cmake -E env": the ENVIRONMENT property of
         # discovered tests keeps only its first variable.
         set_target_properties(${test_name} PROPERTIES CROSSCOMPILING_EMULATOR
-            "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+            "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
         gtest_discover_tests(${test_name}
             DISCOVERY_TIMEOUT 60)
     endforeach()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WhenShown.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
@@ -8,21 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-// Runs `answer` on the modal dialog once it is up, as a user at the screen would.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog&)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            answer(*dialog);
-        } else {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
-}
 
 class DialogTest : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WhenShown.h"
+
 #include "editor/MainForm.h"
 #include "media/MediaFactory.h"
 #include "support/ScriptedFileQuestions.h"
@@ -17,21 +19,6 @@
 
 #include <functional>
 #include <memory>
-
-// Runs `answer` on the modal dialog once it is up, as a user at the screen would.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog&)> answer)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            answer(*dialog);
-        } else {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
-}
 
 // A main window on the offscreen platform with scripted dialogs and message boxes, and a
 // folder for test media.
