@@ -66,7 +66,8 @@ void ThumbnailFrame::drawOutline()
     QPainter painter(&image_);
     const QRect outline(0, 0, image_.width() - 1, image_.height() - 1);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(palette().color(QPalette::Window), kOutlineWidth));
+    // The window-background colour is that of text areas (Base), not of dialogs (Window).
+    painter.setPen(QPen(palette().color(QPalette::Base), kOutlineWidth));
     painter.drawRect(outline);
     painter.setPen(QPen(palette().color(QPalette::Highlight), kHighlightWidth));
     painter.drawRect(outline);

@@ -25,7 +25,8 @@ public:
 
     // A stretched picture over the whole inner area; a null picture leaves the frame plain.
     void showPicture(const QImage& picture);
-    // The current slide's outline: window-background colour, then highlight colour inside.
+    // The current slide's outline: a ring in the window-background colour with the highlight
+    // colour over all but its innermost pixel.
     void drawOutline();
     // Drags this frame: its outline follows the pointer until the button is released.
     void startDrag();

@@ -36,17 +36,19 @@ void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, b
     const int stripWidth = width();
     const int count = static_cast<int>(paths.size());
 
-    // k frames are needed: those whose left edge j * FW lies within the strip.
+    // k frames are needed: those whose left edge j * FW lies within the strip. Exactly that
+    // many are kept (frame 0 always), so refreshing the same view never creates or destroys one.
     int k = count - first;
     while (frameWidth * (k - 1) > stripWidth) {
         --k;
     }
-    if (frames_.size() < k + 1) {
-        while (frames_.size() < k + 1) {
+    const qsizetype needed = std::max(k, 1);
+    if (frames_.size() < needed) {
+        while (frames_.size() < needed) {
             createFrame(static_cast<int>(frames_.size()));
         }
     } else if (removeSurplus) {
-        while (frames_.size() > std::max(k, 1)) {
+        while (frames_.size() > needed) {
             // A frame may be the source of the drag now ending; it goes once the drag is over.
             ThumbnailFrame* surplus = frames_.takeLast();
             surplus->hide();

@@ -146,6 +146,19 @@ TEST_F(CanvasPositionerTest, DragStopsAtTheLimitAndComesBackAtOnce)
     EXPECT_EQ(stored(0), QPoint(990, -990));
 }
 
+TEST_F(CanvasPositionerTest, TheDraggedPictureIsDrawnWhereTheBoxesStoppedIt)
+{
+    addPicture(QStringLiteral("long_1100x50.bmp"), {1100, 50});
+    positioner.MainPicture_MouseDown({600, 100});
+    positioner.MainPicture_MouseMove({-600, 100});
+    ASSERT_EQ(stored(0), QPoint(-1000, 0));
+    // At -1000 the picture's last 100 columns are on the canvas; at -1200 none would be.
+    EXPECT_EQ(canvasPixel(0, 10), kImageColour);
+    EXPECT_EQ(canvasPixel(99, 10), kImageColour);
+    EXPECT_EQ(canvasPixel(100, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(canvasPixel(50, 50), qRgb(0, 0, 255));
+}
+
 TEST_F(CanvasPositionerTest, DuringADragTheCanvasShowsOnlyTheDraggedPicture)
 {
     addPicture(QStringLiteral("small_100x50.bmp"), {100, 50});

@@ -37,6 +37,19 @@ void replace(const QString& path, const QImage& picture)
     ASSERT_TRUE(file.setFileTime(before.addSecs(5), QFileDevice::FileModificationTime));
 }
 
+// Rewrites a file with new content of the same length and gives it back its old modification
+// time: to anything that looks at length and time only, it is the file it was.
+void replaceUnnoticed(const QString& path, const QImage& picture)
+{
+    const qint64 size = QFileInfo(path).size();
+    const QDateTime modified = QFileInfo(path).lastModified();
+    ASSERT_TRUE(picture.save(path));
+    ASSERT_EQ(QFileInfo(path).size(), size);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
 class PictureCachesTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -54,6 +67,28 @@ TEST_F(PictureCachesTest, ThumbnailsAreStretchedToTheFrameAndFollowTheFile)
 
     replace(path, halves({400, 100}, Qt::green, Qt::green));
     EXPECT_EQ(cache.thumbnail(path, kThumbnail).pixelColor(10, 50), QColor(Qt::green));
+}
+
+TEST_F(PictureCachesTest, PicturesAreKeptByPathSizeAndModificationTime)
+{
+    ThumbnailCache thumbnails;
+    CanvasPictureCache canvas;
+    const QString path = media.image("kept.bmp", halves({60, 40}, Qt::red, Qt::red));
+    const QRect area(0, 0, 60, 40);
+    ASSERT_EQ(thumbnails.thumbnail(path, kThumbnail).pixelColor(5, 5), QColor(Qt::red));
+    ASSERT_EQ(canvas.visiblePart(path, area)->picture.pixelColor(5, 5), QColor(Qt::red));
+
+    replaceUnnoticed(path, halves({60, 40}, Qt::blue, Qt::blue));
+    EXPECT_EQ(thumbnails.thumbnail(path, kThumbnail).pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(canvas.visiblePart(path, area)->picture.pixelColor(5, 5), QColor(Qt::red));
+    // Another frame size is another picture, decoded from the file as it is now.
+    const QImage small = thumbnails.thumbnail(path, {20, 20});
+    ASSERT_EQ(small.size(), QSize(20, 20));
+    EXPECT_EQ(small.pixelColor(5, 5), QColor(Qt::blue));
+
+    replace(path, halves({60, 40}, Qt::green, Qt::green));
+    EXPECT_EQ(thumbnails.thumbnail(path, kThumbnail).pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_EQ(canvas.visiblePart(path, area)->picture.pixelColor(5, 5), QColor(Qt::green));
 }
 
 TEST_F(PictureCachesTest, JpegThumbnailsDecodeAtThumbnailSize)
