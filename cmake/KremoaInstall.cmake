@@ -47,3 +47,20 @@ foreach(size ${KREMOA_ICON_SIZES})
     install(FILES ${KREMOA_ICON_DIR}/${size}x${size}/kremoa.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
+
+# A direct install (no DESTDIR staging for a package) refreshes the desktop's MIME and
+# application caches, so .kwp files open with kremoa at once; packages leave that to their
+# triggers.
+install(CODE "
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+        find_program(update_mime update-mime-database)
+        find_program(update_desktop update-desktop-database)
+        if(update_mime)
+            execute_process(COMMAND \${update_mime} \"\${CMAKE_INSTALL_PREFIX}/share/mime\"
+                OUTPUT_QUIET ERROR_QUIET)
+        endif()
+        if(update_desktop)
+            execute_process(COMMAND \${update_desktop} \"\${CMAKE_INSTALL_PREFIX}/share/applications\"
+                OUTPUT_QUIET ERROR_QUIET)
+        endif()
+    endif()")
