@@ -1,5 +1,7 @@
 #include "builder/VersionBlock.h"
 
+#include "document/LittleEndian.h"
+
 #include <QList>
 #include <QtEndian>
 
@@ -17,24 +19,10 @@ constexpr quint16 kCodePageUnicode = 0x04B0;
 constexpr const char* kStringTableKey = "041104B0";
 constexpr int kHeaderSize = 6;
 
-void appendU16(QByteArray& out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof bytes);
-}
-
-void appendU32(QByteArray& out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof bytes);
-}
-
 void appendText(QByteArray& out, const QString& text)
 {
     for (const QChar c : text) {
-        appendU16(out, c.unicode());
+        appendLittleEndian<quint16>(out, c.unicode());
     }
 }
 
@@ -52,7 +40,7 @@ QByteArray node(const QString& key, quint16 type, const QByteArray& value, quint
 {
     QByteArray out(kHeaderSize, '\0');
     appendText(out, key);
-    appendU16(out, 0);
+    appendLittleEndian<quint16>(out, 0);
     alignTo4(out);
     out.append(value);
     for (const QByteArray& child : children) {
@@ -71,7 +59,7 @@ QByteArray stringEntry(VersionPatch::Key key, const QString& text)
     QByteArray value;
     appendText(value, text.left(field.width));
     for (qsizetype unit = qMin<qsizetype>(text.size(), field.width); unit <= field.width; ++unit) {
-        appendU16(value, 0);
+        appendLittleEndian<quint16>(value, 0);
     }
     return node(QLatin1String(field.key), kTextType, value, quint16(field.width + 1));
 }
@@ -83,7 +71,7 @@ QByteArray fixedInfo(int major, int minor)
     for (const quint32 field :
          {kFixedSignature, kFixedStructVersion, versionHigh, 0u, versionHigh, 0u, kFileFlagsMask,
           0u, kFileOsNtWindows32, kFileTypeApp, 0u, 0u, 0u}) {
-        appendU32(out, field);
+        appendLittleEndian<quint32>(out, field);
     }
     return out;
 }
@@ -99,8 +87,8 @@ QByteArray VersionBlock::bytes(const VersionPatch::Values& values, int major, in
     const QByteArray table = node(QLatin1String(kStringTableKey), kTextType, {}, 0, strings);
     const QByteArray stringInfo = node(QStringLiteral("StringFileInfo"), kTextType, {}, 0, {table});
     QByteArray translation;
-    appendU16(translation, kLanguageJapanese);
-    appendU16(translation, kCodePageUnicode);
+    appendLittleEndian<quint16>(translation, kLanguageJapanese);
+    appendLittleEndian<quint16>(translation, kCodePageUnicode);
     const QByteArray var =
         node(QStringLiteral("Translation"), kBinaryType, translation, quint16(translation.size()));
     const QByteArray varInfo = node(QStringLiteral("VarFileInfo"), kTextType, {}, 0, {var});

@@ -1,16 +1,8 @@
 #include "BinaryWriter.h"
 
-#include <QtEndian>
+#include "document/LittleEndian.h"
 
 namespace {
-
-template <typename T>
-void appendLittleEndian(QByteArray& out, T value)
-{
-    char raw[sizeof(T)];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
 
 constexpr qint16 kOneDimension = 1;
 constexpr qint32 kFirstIndex = 0;

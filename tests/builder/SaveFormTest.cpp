@@ -1,7 +1,9 @@
 #include "CraftedTemplate.h"
+
 #include "builder/IconPatch.h"
 #include "builder/SaveForm.h"
 #include "media/MediaFactory.h"
+#include "support/ApplicationEnvironment.h"
 #include "support/ScriptedFileQuestions.h"
 #include "support/ScriptedPrompter.h"
 
@@ -24,20 +26,8 @@
 
 namespace {
 
-// The widgets need an application for the whole run; it goes before the program's end.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "SaveFormTest";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment("SaveFormTest"));
 
 // Looks at the dialog at the moment a message box would be on screen.
 class WatchingPrompter : public ScriptedPrompter {

@@ -1,5 +1,7 @@
 #include "IconImage.h"
 
+#include "document/LittleEndian.h"
+
 #include <QtEndian>
 
 namespace {
@@ -13,20 +15,6 @@ constexpr int kTrueColourBits = 32;
 constexpr int kRowAlignment = 4;
 constexpr quint8 kFillIndex = 1;
 constexpr quint8 kBorderIndex = 2;
-
-void append32(QByteArray& out, quint32 value)
-{
-    char raw[4];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
-
-void append16(QByteArray& out, quint16 value)
-{
-    char raw[2];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
 
 int alignedRow(int bits)
 {
@@ -53,28 +41,28 @@ QByteArray IconImage::bytes(int size, QColor colour, QColor border, int bitsPerP
         kInfoHeaderSize + paletteSize + quint32(colourRow + maskRow) * quint32(size);
 
     QByteArray out;
-    append16(out, 0);
-    append16(out, kIconType);
-    append16(out, 1);
+    appendLittleEndian<quint16>(out, 0);
+    appendLittleEndian<quint16>(out, kIconType);
+    appendLittleEndian<quint16>(out, 1);
     // Directory entry: width, height, colour count, reserved, planes, bits, size, offset.
     out.append(char(size)).append(char(size));
     out.append(char(palette ? kPaletteEntries : 0)).append(char(0));
-    append16(out, 1);
-    append16(out, quint16(bits));
-    append32(out, imageSize);
-    append32(out, kImageOffset);
+    appendLittleEndian<quint16>(out, 1);
+    appendLittleEndian<quint16>(out, quint16(bits));
+    appendLittleEndian<quint32>(out, imageSize);
+    appendLittleEndian<quint32>(out, kImageOffset);
 
-    append32(out, kInfoHeaderSize);
-    append32(out, quint32(size));
-    append32(out, quint32(size * 2));  // colour rows and mask rows
-    append16(out, 1);
-    append16(out, quint16(bits));
-    append32(out, 0);  // no compression
-    append32(out, quint32(colourRow + maskRow) * quint32(size));
-    append32(out, 0);
-    append32(out, 0);
-    append32(out, 0);
-    append32(out, 0);
+    appendLittleEndian<quint32>(out, kInfoHeaderSize);
+    appendLittleEndian<quint32>(out, quint32(size));
+    appendLittleEndian<quint32>(out, quint32(size * 2));  // colour rows and mask rows
+    appendLittleEndian<quint16>(out, 1);
+    appendLittleEndian<quint16>(out, quint16(bits));
+    appendLittleEndian<quint32>(out, 0);  // no compression
+    appendLittleEndian<quint32>(out, quint32(colourRow + maskRow) * quint32(size));
+    appendLittleEndian<quint32>(out, 0);
+    appendLittleEndian<quint32>(out, 0);
+    appendLittleEndian<quint32>(out, 0);
+    appendLittleEndian<quint32>(out, 0);
     if (palette) {
         appendBgra(out, Qt::black, 0);
         appendBgra(out, colour, 0);

@@ -1,5 +1,7 @@
 #include "WavTone.h"
 
+#include "document/LittleEndian.h"
+
 #include <QtEndian>
 
 #include <cmath>
@@ -18,20 +20,6 @@ constexpr int kMillisecondsPerSecond = 1000;
 // Fades the first and last samples so the tone starts and stops without a click.
 constexpr int kFadeSamples = 200;
 
-void append32(QByteArray& out, quint32 value)
-{
-    char raw[4];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
-
-void append16(QByteArray& out, quint16 value)
-{
-    char raw[2];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
-
 }  // namespace
 
 QByteArray WavTone::bytes(int milliseconds, double frequencyHz, int sampleRate)
@@ -43,24 +31,24 @@ QByteArray WavTone::bytes(int milliseconds, double frequencyHz, int sampleRate)
     QByteArray out;
     out.reserve(int(kRiffHeaderRest + 8 + dataSize));
     out.append("RIFF");
-    append32(out, kRiffHeaderRest + dataSize);
+    appendLittleEndian<quint32>(out, kRiffHeaderRest + dataSize);
     out.append("WAVE");
     out.append("fmt ");
-    append32(out, kFmtChunkSize);
-    append16(out, kPcmFormat);
-    append16(out, kChannels);
-    append32(out, quint32(sampleRate));
-    append32(out, quint32(sampleRate) * kBytesPerSample * kChannels);
-    append16(out, kBytesPerSample * kChannels);
-    append16(out, kBitsPerSample);
+    appendLittleEndian<quint32>(out, kFmtChunkSize);
+    appendLittleEndian<quint16>(out, kPcmFormat);
+    appendLittleEndian<quint16>(out, kChannels);
+    appendLittleEndian<quint32>(out, quint32(sampleRate));
+    appendLittleEndian<quint32>(out, quint32(sampleRate) * kBytesPerSample * kChannels);
+    appendLittleEndian<quint16>(out, kBytesPerSample * kChannels);
+    appendLittleEndian<quint16>(out, kBitsPerSample);
     out.append("data");
-    append32(out, dataSize);
+    appendLittleEndian<quint32>(out, dataSize);
     for (int i = 0; i < samples; ++i) {
         const int edge = std::min(i, samples - 1 - i);
         const double fade = edge < kFadeSamples ? double(edge) / kFadeSamples : 1.0;
         const double value =
             kAmplitude * fade * std::sin(2.0 * std::numbers::pi * frequencyHz * i / sampleRate);
-        append16(out, quint16(qint16(std::lround(value))));
+        appendLittleEndian<quint16>(out, quint16(qint16(std::lround(value))));
     }
     return out;
 }

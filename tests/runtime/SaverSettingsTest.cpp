@@ -1,9 +1,11 @@
 #include "AppFolder.h"
+
 #include "builder/BuildProcedure.h"
 #include "media/MediaFactory.h"
 #include "runtime/RuntimeOptions.h"
 #include "runtime/SaverRuntime.h"
 #include "runtime/SoundSettings.h"
+#include "support/ApplicationEnvironment.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -24,20 +26,8 @@ namespace {
 
 constexpr int kPollMs = 10;
 
-// The dialogs need an application for the whole run; it goes before the program's end.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "SaverSettingsTest";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment("SaverSettingsTest"));
 
 // Saves built with the real template and opened in settings mode, in this process; the modal
 // dialog they show is answered by `answer` once it is up.

@@ -1,5 +1,7 @@
 #include "runtime/SettingsDialog.h"
+
 #include "runtime/SoundSettings.h"
+#include "support/ApplicationEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +13,8 @@
 
 namespace {
 
-// The dialog needs an application for the whole run; it goes before the program's end.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "SoundSettingsTest";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment("SoundSettingsTest"));
 
 class SoundSettingsTest : public ::testing::Test {
 protected:

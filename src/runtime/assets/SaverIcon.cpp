@@ -1,5 +1,7 @@
 #include "SaverIcon.h"
 
+#include "document/LittleEndian.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtEndian>
@@ -13,20 +15,6 @@ constexpr int kBytesPerPixel = 4;
 constexpr int kMaskRowBytes = 4;  // 32 bits, already 4-byte aligned
 constexpr quint32 kImageOffset = 22;
 constexpr qreal kCornerRadius = 6.0;
-
-void append16(QByteArray& out, quint16 value)
-{
-    char raw[2];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
-
-void append32(QByteArray& out, quint32 value)
-{
-    char raw[4];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof raw);
-}
 
 void drawStar(QPainter& painter, QPointF centre, qreal radius)
 {
@@ -79,30 +67,30 @@ QByteArray SaverIcon::icoBytes(const QImage& picture)
     const quint32 imageBytes = kInfoHeaderSize + colourBytes + maskBytes;
 
     QByteArray out;
-    append16(out, 0);
-    append16(out, kIconType);
-    append16(out, 1);
+    appendLittleEndian<quint16>(out, 0);
+    appendLittleEndian<quint16>(out, kIconType);
+    appendLittleEndian<quint16>(out, 1);
     // Directory entry: width, height, colour count, reserved, planes, bits, size, offset.
     out.append(char(kSize)).append(char(kSize)).append('\0').append('\0');
-    append16(out, 1);
-    append16(out, kBitsPerPixel);
-    append32(out, imageBytes);
-    append32(out, kImageOffset);
+    appendLittleEndian<quint16>(out, 1);
+    appendLittleEndian<quint16>(out, kBitsPerPixel);
+    appendLittleEndian<quint32>(out, imageBytes);
+    appendLittleEndian<quint32>(out, kImageOffset);
 
-    append32(out, kInfoHeaderSize);
-    append32(out, kSize);
-    append32(out, kSize * 2);  // colour rows and mask rows
-    append16(out, 1);
-    append16(out, kBitsPerPixel);
-    append32(out, 0);  // no compression
-    append32(out, colourBytes + maskBytes);
+    appendLittleEndian<quint32>(out, kInfoHeaderSize);
+    appendLittleEndian<quint32>(out, kSize);
+    appendLittleEndian<quint32>(out, kSize * 2);  // colour rows and mask rows
+    appendLittleEndian<quint16>(out, 1);
+    appendLittleEndian<quint16>(out, kBitsPerPixel);
+    appendLittleEndian<quint32>(out, 0);  // no compression
+    appendLittleEndian<quint32>(out, colourBytes + maskBytes);
     for (int unused = 0; unused < 4; ++unused) {
-        append32(out, 0);
+        appendLittleEndian<quint32>(out, 0);
     }
     // Rows bottom-up, BGRA.
     for (int y = kSize - 1; y >= 0; --y) {
         for (int x = 0; x < kSize; ++x) {
-            append32(out, image.pixel(x, y));
+            appendLittleEndian<quint32>(out, image.pixel(x, y));
         }
     }
     // AND mask: a set bit marks a fully transparent pixel.
