@@ -16,6 +16,6 @@ struct EditorDocument {
     SlideItem* selectedSlide()
     {
         return ListIndex >= 0 && ListIndex < record.Slides.size() ? &record.Slides[ListIndex]
-                                                                   : nullptr;
+                                                                  : nullptr;
     }
 };
