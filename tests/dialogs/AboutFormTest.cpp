@@ -1,5 +1,6 @@
 #include "dialogs/AboutForm.h"
 #include "dialogs/HelpViewer.h"
+#include "support/ViewerSpy.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -116,19 +117,6 @@ TEST_F(AboutFormTest, OkCloses)
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-// Catches what the help command hands to the system's viewer instead of starting one.
-class ViewerSpy : public QObject {
-    Q_OBJECT
-public:
-    ViewerSpy() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~ViewerSpy() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 TEST_F(AboutFormTest, HelpOpensTheManualOfTheApplicationFolderEvenWhenItIsMissing)
 {
     ViewerSpy viewer;
@@ -147,5 +135,3 @@ TEST(HelpViewer, ManualPathHasOneSeparator)
 }
 
 }  // namespace
-
-#include "AboutFormTest.moc"

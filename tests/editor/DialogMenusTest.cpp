@@ -4,6 +4,7 @@
 #include "dialogs/RGBForm.h"
 #include "dialogs/SizeForm.h"
 #include "editor/CanvasPicture.h"
+#include "support/ViewerSpy.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -13,19 +14,6 @@
 #include <QUrl>
 
 namespace {
-
-// Catches what the help command hands to the system's viewer instead of starting one.
-class ViewerSpy : public QObject {
-    Q_OBJECT
-public:
-    ViewerSpy() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~ViewerSpy() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // The Image and Help menus' small dialogs, opened through the main window as a user does.
 class DialogMenusTest : public EditorFixture {
@@ -119,5 +107,3 @@ TEST_F(DialogMenusTest, AboutShowsAFreshModalBoxOwnedByTheWindowEachTime)
 }
 
 }  // namespace
-
-#include "DialogMenusTest.moc"
