@@ -14,7 +14,7 @@ if(KREMOA_FUZZ)
 endif()
 
 function(kremoa_flags target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${KREMOA_WERROR}>:-Werror>)
 endfunction()
 
 # kremoa_library(NAME DIR [EXCLUDE regex] [LIBS ...]): a static library from DIR/*.cpp except

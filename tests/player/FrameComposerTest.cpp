@@ -1,7 +1,7 @@
 #include "document/SlideItem.h"
 #include "player/FrameComposer.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

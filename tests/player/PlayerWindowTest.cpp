@@ -7,7 +7,7 @@
 #include "player/RecordingAudio.h"
 #include "player/ShowPlayer.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 #include "document/EditableShow.h"
 #include "effects/VirtualTicker.h"
 #include "media/MediaFactory.h"

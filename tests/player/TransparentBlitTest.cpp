@@ -1,7 +1,7 @@
 #include "player/OpaqueBlit.h"
 #include "player/TransparentBlit.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

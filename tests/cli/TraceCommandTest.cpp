@@ -1,5 +1,5 @@
-#include <QProcess>
-#include <QProcessEnvironment>
+#include "CliRunner.h"
+
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -8,32 +8,14 @@
 
 namespace {
 
-constexpr int kTimeoutMs = 60000;
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-// Runs the kremoa-cli this build made (its path is compiled in) with "trace" and the options.
-CliResult runTrace(const QStringList& options)
+CliRunner::Result runTrace(const QStringList& options)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KREMOA_CLI_PATH), QStringList{QStringLiteral("trace")} + options);
-    CliResult result;
-    if (process.waitForFinished(kTimeoutMs) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-        result.out = process.readAllStandardOutput();
-    }
-    return result;
+    return CliRunner::run(QStringList{QStringLiteral("trace")} + options);
 }
 
 TEST(TraceCommand, PrintsEveryOperationAndWaitAsOneJsonLine)
 {
-    const CliResult result = runTrace(QStringList{"--effect", "32", "--width", "800", "--height",
+    const CliRunner::Result result = runTrace(QStringList{"--effect", "32", "--width", "800", "--height",
                                                   "600", "--speed", "3", "--stop-at-frame", "1"});
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out.toStdString(),
@@ -53,11 +35,11 @@ TEST(TraceCommand, PrintsEveryOperationAndWaitAsOneJsonLine)
 
 TEST(TraceCommand, NoneCopiesOnceAndUnknownNumbersPrintNothing)
 {
-    const CliResult none = runTrace(QStringList{"--effect", "0", "--width", "8", "--height", "6"});
+    const CliRunner::Result none = runTrace(QStringList{"--effect", "0", "--width", "8", "--height", "6"});
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(none.out.toStdString(),
               "{\"op\":\"copy\",\"src\":\"in\",\"dst\":[0,0,8,6],\"at\":[0,0]}\n");
-    const CliResult unknown =
+    const CliRunner::Result unknown =
         runTrace(QStringList{"--effect", "36", "--width", "8", "--height", "6"});
     EXPECT_EQ(unknown.exitCode, 0);
     EXPECT_TRUE(unknown.out.isEmpty());

@@ -1,15 +1,13 @@
 #include "media/MediaFactory.h"
 
-#include "QtPrinters.h"
+#include "CliRunner.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
-
-constexpr int kTimeoutMs = 60000;
 
 struct Result {
     int exitCode = -1;
@@ -19,21 +17,9 @@ struct Result {
 
 Result play(const QStringList& args)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KREMOA_CLI), QStringList{QStringLiteral("play")} + args);
-    process.waitForFinished(kTimeoutMs);
-    Result result;
-    result.exitCode = process.exitCode();
-    result.lines =
-        QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    result.errors = QString::fromUtf8(process.readAllStandardError());
-    if (process.exitStatus() != QProcess::NormalExit || process.error() != QProcess::UnknownError) {
-        result.errors += process.program() + QLatin1String(": ") + process.errorString();
-    }
-    return result;
+    const CliRunner::Result run = CliRunner::run(QStringList{QStringLiteral("play")} + args);
+    return {run.exitCode, QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts),
+            run.errText()};
 }
 
 class PlayCommandTest : public ::testing::Test {

@@ -2,7 +2,7 @@
 #include "platform/AudioFileType.h"
 #include "platform/SdlAudio.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
