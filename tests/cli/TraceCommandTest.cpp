@@ -15,8 +15,9 @@ CliRunner::Result runTrace(const QStringList& options)
 
 TEST(TraceCommand, PrintsEveryOperationAndWaitAsOneJsonLine)
 {
-    const CliRunner::Result result = runTrace(QStringList{"--effect", "32", "--width", "800", "--height",
-                                                  "600", "--speed", "3", "--stop-at-frame", "1"});
+    const CliRunner::Result result =
+        runTrace(QStringList{"--effect", "32", "--width", "800", "--height", "600", "--speed", "3",
+                             "--stop-at-frame", "1"});
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out.toStdString(),
               "{\"op\":\"copy\",\"src\":\"out\",\"dst\":[0,0,800,600],\"at\":[0,0]}\n"
@@ -35,7 +36,8 @@ TEST(TraceCommand, PrintsEveryOperationAndWaitAsOneJsonLine)
 
 TEST(TraceCommand, NoneCopiesOnceAndUnknownNumbersPrintNothing)
 {
-    const CliRunner::Result none = runTrace(QStringList{"--effect", "0", "--width", "8", "--height", "6"});
+    const CliRunner::Result none =
+        runTrace(QStringList{"--effect", "0", "--width", "8", "--height", "6"});
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(none.out.toStdString(),
               "{\"op\":\"copy\",\"src\":\"in\",\"dst\":[0,0,8,6],\"at\":[0,0]}\n");

@@ -1,4 +1,3 @@
-#include "support/QtPrinters.h"
 #include "document/EditableShow.h"
 #include "effects/VirtualTicker.h"
 #include "media/MediaFactory.h"
@@ -7,6 +6,7 @@
 #include "player/RecordingAudio.h"
 #include "player/ShowLoop.h"
 #include "player/SimulatedShow.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
