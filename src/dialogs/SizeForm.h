@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ShowDocument.h"
+
 #include <QDialog>
 #include <QSize>
 
@@ -16,7 +18,7 @@ class SizeForm : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxLength = 4;  // four digits: at most 9999
-    static constexpr int kLargest = 9999;
+    static constexpr int kLargest = ShowDocument::kMaxCanvasSide;
 
     SizeForm(Prompter& prompter, QSize innerSize, int borderAllowance, QWidget* parent = nullptr);
 

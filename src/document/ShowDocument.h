@@ -10,6 +10,9 @@
 // leaves the package-only fields empty; only the builder's copy fills them.
 struct ShowDocument {
     static constexpr int kMaxSlides = 32767;  // slide counts and indexes are 16-bit
+    // The size dialog takes four digits per side; every reader of a show refuses more, so no
+    // path allocates a canvas the editor could not make.
+    static constexpr qint32 kMaxCanvasSide = 9999;
 
     qint32 CanvasWidth = 0;
     qint32 CanvasHeight = 0;

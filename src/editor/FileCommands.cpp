@@ -14,13 +14,11 @@
 namespace {
 
 constexpr int kNewCanvasOuterSize = 254;
-// The size dialog takes at most four digits; a canvas beyond that would only come from a
-// damaged file, and its picture could exhaust memory.
-constexpr qint32 kLargestCanvasSide = 9999;
-
+// A canvas beyond the size dialog's limit would only come from a damaged file, and its picture
+// could exhaust memory.
 bool isCanvasSide(qint32 side)
 {
-    return side >= 0 && side <= kLargestCanvasSide;
+    return side >= 0 && side <= ShowDocument::kMaxCanvasSide;
 }
 
 }  // namespace
