@@ -1,5 +1,7 @@
 #include "dialogs/AboutForm.h"
 
+#include "document/ProgramVersion.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QHBoxLayout>
@@ -87,7 +89,7 @@ QString AboutForm::versionText(int major, int minor)
 
 void AboutForm::Form_Load()
 {
-    verLabel->setText(versionText(KREMOA_VERSION_MAJOR, KREMOA_VERSION_MINOR));
+    verLabel->setText(versionText(ProgramVersion::major(), ProgramVersion::minor()));
 }
 
 bool AboutForm::eventFilter(QObject* watched, QEvent* event)
