@@ -7,8 +7,8 @@
 
 include(GNUInstallDirs)
 
-set(KREMOA_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/kremoa
-    CACHE STRING "The application folder, relative to the install prefix")
+# The application folder, relative to the install prefix.
+set(KREMOA_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/kremoa)
 
 # The desktop icon is the window's icon, drawn by the program's own code.
 set(KREMOA_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
@@ -123,3 +123,14 @@ install(CODE "
                 OUTPUT_QUIET ERROR_QUIET)
         endif()
     endif()")
+
+# The installation checked as a user meets it: staged, listed whole in its manifest, launchers
+# that resolve, and the installed kremoa-cli building a saver that checks its show.
+if(BUILD_TESTING)
+    add_test(NAME InstallLayout
+        COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+            -DSTAGE=${CMAKE_BINARY_DIR}/install-check -DSHOW=${CMAKE_BINARY_DIR}/demo/demo.kwp
+            -P ${PROJECT_SOURCE_DIR}/cmake/InstallCheck.cmake)
+    set_tests_properties(InstallLayout PROPERTIES ENVIRONMENT
+        "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
+endif()

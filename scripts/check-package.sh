@@ -43,7 +43,7 @@ for fs in proc sys dev dev/pts; do
 done
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-    DEBIAN_FRONTEND=noninteractive "$@"; }
+    XDG_RUNTIME_DIR=/tmp/kremoa-check/run DEBIAN_FRONTEND=noninteractive "$@"; }
 apt_quiet() { in_root apt-get -y -q -o Dpkg::Use-Pty=0 "$@" >/dev/null; }
 
 # A run stopped half way may have left the package or the check's tools behind.
@@ -63,14 +63,24 @@ trap 'cleanup; rm -rf "$work"' EXIT
 snapshot >"$work/before"
 
 # Without the recommended packages: what the package depends on must be enough by itself.
-step "apt install --no-install-recommends ./$(basename "$package")"
+# KREMOA_CHECK_RECOMMENDS=1 installs them too, as a plain `apt install` does.
+recommends=--no-install-recommends
+[ "${KREMOA_CHECK_RECOMMENDS:-0}" = 1 ] && recommends=--install-recommends
+step "apt install $recommends ./$(basename "$package")"
 mkdir -p "$root/tmp/kremoa-check"
+install -d -m 700 "$root/tmp/kremoa-check/run"
 cp "$package" "$root/tmp/kremoa-check/"
-in_root apt-get install -y -q -o Dpkg::Use-Pty=0 --no-install-recommends \
+in_root apt-get install -y -q -o Dpkg::Use-Pty=0 $recommends \
     "/tmp/kremoa-check/$(basename "$package")" >"$work/install.log" 2>&1 ||
     fail "apt install failed: $(tail -n 5 "$work/install.log")"
 grep -E '^[0-9]+ upgraded' "$work/install.log"
 in_root dpkg-query -W kremoa
+# The MIME database, when the system has one, learns the workspace type from the package's trigger.
+if [ -f "$root/usr/share/mime/globs2" ]; then
+    grep -q ':application/x-kremoa-workspace:\*\.kwp' "$root/usr/share/mime/globs2" ||
+        fail "the MIME database does not know .kwp files"
+    echo "the MIME database knows .kwp files"
+fi
 
 step "libraries of the installed programs"
 for program in $(in_root dpkg -L kremoa | grep -E '/(kremoa|kremoa-cli|Project\.krt)$'); do

@@ -22,10 +22,19 @@ rm -f "$build"/kremoa_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(ls "$build"/kremoa_*.deb)
 
-changelog_version=$(dpkg-parsechangelog -l "$top/data/changelog" -S Version)
+# The version is written by hand in the changelog, the metainfo and the manual pages.
 package_version=$(dpkg-deb -f "$package" Version)
-if [ "$changelog_version" != "$package_version" ]; then
-    echo "make-package: the package is version $package_version, data/changelog's last entry $changelog_version" >&2
+stated="data/changelog $(dpkg-parsechangelog -l "$top/data/changelog" -S Version)
+data/jp.kremoa.Kremoa.metainfo.xml $(grep -o -m1 '<release version="[^"]*"' \
+    "$top/data/jp.kremoa.Kremoa.metainfo.xml" | cut -d'"' -f2)"
+for page in "$top"/data/*.1; do
+    stated+="
+data/$(basename "$page") $(sed -n 's/^\.TH .*"kremoa \([^"]*\)".*/\1/p' "$page")"
+done
+stale=$(echo "$stated" | awk -v version="$package_version" '$2 != version')
+if [ -n "$stale" ]; then
+    echo "make-package: the package is version $package_version, but these say otherwise:" >&2
+    echo "$stale" >&2
     exit 1
 fi
 
