@@ -123,7 +123,8 @@ for i in $(seq 1 60); do
     fi
     sleep 0.5
 done
-kill -0 $editor && kill $editor
+# Still running after showing the window: the editor must not have crashed on the show.
+kill $editor || shown=1
 exit $shown
 EOF_EDITOR
 in_root xvfb-run -a -s "-screen 0 1280x1024x24" sh /tmp/kremoa-check/editor.sh ||
