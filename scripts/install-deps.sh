@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what クレモア needs to build, run and test on Debian 12; installs only what is missing.
+# Installs what クレモア needs to build, run and test on Debian 12, and any packages named as
+# arguments (the tools of other checks); installs only what is missing.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth x11-utils
+    "$@"
 )
 
 missing=()
