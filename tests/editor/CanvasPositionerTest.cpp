@@ -1,6 +1,5 @@
 #include "EditorFixture.h"
 #include "FakeEditorView.h"
-#include "editor/PictureLoader.h"
 #include "editor/CanvasPicture.h"
 #include "editor/CanvasPositioner.h"
 #include "editor/PictureLoader.h"

@@ -98,33 +98,33 @@ TEST_F(CommandTableTest, TheWindowHasExactlyTheMenusItemsAndButtonsOfTheTable)
     for (const Entry& entry : CommandTable::entries()) {
         const QString text = QString::fromUtf8(entry.text);
         switch (entry.kind) {
-        case Kind::Menu:
-            listed.append(QString::fromLatin1(entry.name) + u'|' + text);
-            break;
-        case Kind::Rule:
-            listed.append(QStringLiteral("-"));
-            break;
-        case Kind::Item:
-            listed.append(QString::fromLatin1(entry.name) + u'|' + text + u'|' +
-                          QString::fromLatin1(entry.shortcut ? entry.shortcut : ""));
-            break;
-        case Kind::Button: {
-            const QToolButton* tool = button(entry.name);
-            ASSERT_NE(tool, nullptr) << entry.name;
-            EXPECT_EQ(tool->geometry(), QRect(entry.left, 0, 25, 25)) << entry.name;
-            EXPECT_EQ(tool->toolTip(), text) << entry.name;
-            EXPECT_EQ(tool->icon().isNull(), !entry.picture.has_value()) << entry.name;
-            EXPECT_EQ(tool->text(), entry.picture ? QString() : QString::fromUtf8(entry.caption));
-            ++buttons;
-            break;
-        }
+            case Kind::Menu:
+                listed.append(QString::fromLatin1(entry.name) + u'|' + text);
+                break;
+            case Kind::Rule:
+                listed.append(QStringLiteral("-"));
+                break;
+            case Kind::Item:
+                listed.append(QString::fromLatin1(entry.name) + u'|' + text + u'|' +
+                              QString::fromLatin1(entry.shortcut ? entry.shortcut : ""));
+                break;
+            case Kind::Button: {
+                const QToolButton* tool = button(entry.name);
+                ASSERT_NE(tool, nullptr) << entry.name;
+                EXPECT_EQ(tool->geometry(), QRect(entry.left, 0, 25, 25)) << entry.name;
+                EXPECT_EQ(tool->toolTip(), text) << entry.name;
+                EXPECT_EQ(tool->icon().isNull(), !entry.picture.has_value()) << entry.name;
+                EXPECT_EQ(tool->text(),
+                          entry.picture ? QString() : QString::fromUtf8(entry.caption));
+                ++buttons;
+                break;
+            }
         }
     }
     EXPECT_EQ(built, listed);
     EXPECT_EQ(buttons, 10);
-    EXPECT_EQ(
-        form->centralWidget()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly).size(),
-        buttons);
+    EXPECT_EQ(form->centralWidget()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly).size(),
+              buttons);
     EXPECT_EQ(CommandTable::toolbarWidth(), 256 + 25);
 }
 

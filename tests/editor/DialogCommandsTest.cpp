@@ -41,8 +41,7 @@ TEST_F(DialogCommandsTest, CancellingTheColourDialogKeepsTheColour)
     whenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
     action("menucolor")->trigger();
     EXPECT_EQ(canvas()->backColor(), 0x00ff0000u);
-    EXPECT_EQ(canvas()->image().pixel(2, 2), qRgb(255, 0, 0))
-        << "the slide is shown again";
+    EXPECT_EQ(canvas()->image().pixel(2, 2), qRgb(255, 0, 0)) << "the slide is shown again";
     EXPECT_EQ(canvas()->image().pixel(100, 100), qRgb(0, 0, 255));
 }
 

@@ -170,8 +170,7 @@ TEST_F(EditorDocumentTest, LoadingReplacesEverythingAndKeepsOnlyWhatAWorkspaceHo
     document.setCurrentIndex(0);
     EditableShow show;
     show.imagePaths = {"/a.bmp", "/b.bmp"};
-    show.document.Slides = {SlideItem{{}, "/s.wav", 3000, 10, 20, 5, 3, 1, 0, {}, {}},
-                            SlideItem()};
+    show.document.Slides = {SlideItem{{}, "/s.wav", 3000, 10, 20, 5, 3, 1, 0, {}, {}}, SlideItem()};
     show.document.Slides[0].ImageRef = "image0";
     show.document.Slides[0].ImageData = "bytes";
     show.document.SlideCount = 2;

@@ -44,7 +44,10 @@ public:
     }
     void resetPanelNumbers() override { calls.append(QStringLiteral("resetPanelNumbers")); }
     void selectFirstEffect() override { calls.append(QStringLiteral("selectFirstEffect")); }
-    void startFrameDrag(int j) override { calls.append(QStringLiteral("startFrameDrag %1").arg(j)); }
+    void startFrameDrag(int j) override
+    {
+        calls.append(QStringLiteral("startFrameDrag %1").arg(j));
+    }
     void reportUndecodable(const QString& path) override { undecodable.append(path); }
     QWidget* dialogOwner() override { return nullptr; }
     void closeWindow() override { calls.append(QStringLiteral("closeWindow")); }

@@ -6,9 +6,9 @@
 #include "editor/ThumbnailFrame.h"
 #include "editor/ThumbnailStrip.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QCheckBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -60,10 +60,7 @@ protected:
         EXPECT_EQ(vScroll()->x(), expected.vScrollLeft);
         EXPECT_EQ(vScroll()->height(), expected.vScrollHeight);
     }
-    QRgb framePixel(int j, int x, int y) const
-    {
-        return strip()->frame(j)->image().pixel(x, y);
-    }
+    QRgb framePixel(int j, int x, int y) const { return strip()->frame(j)->image().pixel(x, y); }
     static QRgb slideColour(int i) { return QColor::fromHsv((i * 37) % 360, 200, 200).rgb(); }
     static QStyleOptionSlider sliderOption(const QScrollBar& bar)
     {
@@ -191,11 +188,11 @@ TEST_F(MainLayoutTest, EveryPanCanvasControlMovesThumbAndCanvasTogether)
     EXPECT_LT(down.number(), 0);
     EXPECT_EQ(canvas()->y(), down.number());
     const QStyleOptionSlider wheeled = sliderOption(down);
-    EXPECT_GT(down.style()
-                  ->subControlRect(QStyle::CC_ScrollBar, &wheeled, QStyle::SC_ScrollBarSlider,
-                                   &down)
-                  .top(),
-              down.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &down) - 1);
+    EXPECT_GT(
+        down.style()
+            ->subControlRect(QStyle::CC_ScrollBar, &wheeled, QStyle::SC_ScrollBarSlider, &down)
+            .top(),
+        down.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &down) - 1);
 }
 
 TEST_F(MainLayoutTest, ACanvasSmallerThanTheViewIsCentredWithoutPanning)

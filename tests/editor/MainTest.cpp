@@ -222,7 +222,8 @@ TEST_F(MainTest, TheWindowOpensWhereItWasLastClosed)
     {
         const auto first = start({"kremoa"}, &placement);
         ASSERT_NE(first, nullptr);
-        EXPECT_EQ(first->centralWidget()->size(), QSize(MainForm::kInnerWidth, MainForm::kInnerHeight))
+        EXPECT_EQ(first->centralWidget()->size(),
+                  QSize(MainForm::kInnerWidth, MainForm::kInnerHeight))
             << "a first run opens at the design size";
         first->setGeometry(QRect(QPoint(60, 40), QSize(900, 700)));
         QApplication::processEvents();

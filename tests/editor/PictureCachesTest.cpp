@@ -123,7 +123,8 @@ TEST_F(PictureCachesTest, UndecodableFilesGiveNoThumbnailAndNoCanvasPicture)
     EXPECT_TRUE(ThumbnailCache::decode(broken, kThumbnail).isNull());
     EXPECT_TRUE(ThumbnailCache::decode(dir.filePath("missing.bmp"), kThumbnail).isNull());
     EXPECT_FALSE(CanvasPictureCache::decode(broken, QRect(0, 0, 50, 50)).decoded);
-    EXPECT_FALSE(CanvasPictureCache::decode(dir.filePath("missing.bmp"), QRect(0, 0, 50, 50)).decoded);
+    EXPECT_FALSE(
+        CanvasPictureCache::decode(dir.filePath("missing.bmp"), QRect(0, 0, 50, 50)).decoded);
     EXPECT_FALSE(CanvasPictureCache::decode(dir.path(), QRect(0, 0, 50, 50)).decoded);
 }
 

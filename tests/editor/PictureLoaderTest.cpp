@@ -3,9 +3,9 @@
 #include "editor/ThreadPoolDecodeRunner.h"
 #include "media/MediaFactory.h"
 
-#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -140,8 +140,7 @@ TEST_F(PictureLoaderTest, APartNeededNowIsDecodedAtOnceAndKept)
     EXPECT_EQ(now.offset, QPoint(10, 0));
     EXPECT_EQ(now.picture.size(), QSize(30, 30));
     EXPECT_EQ(loader.canvasPart(red, area).status, Status::Ready);
-    EXPECT_EQ(loader.canvasPartNow(media.bytes("no.bmp", "no"), area).status,
-              Status::Undecodable);
+    EXPECT_EQ(loader.canvasPartNow(media.bytes("no.bmp", "no"), area).status, Status::Undecodable);
 }
 
 TEST_F(PictureLoaderTest, WholePicturesComeFirstAndUndecodableOnesComeNull)
