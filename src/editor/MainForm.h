@@ -42,7 +42,6 @@ public:
     ~MainForm() override;
 
     EditorDocument& document() { return document_; }
-    ProgramState& state() { return state_; }
     PictureLoader& pictures() { return pictures_; }
     MainCommands& commands() { return *commands_; }
     // The folder of the program's files (Project.krt, scricon.ico, the manual).

@@ -26,11 +26,7 @@ public:
     int stripScrollValue() const override { return scrollValue; }
     void Form_Resize() override { calls.append(QStringLiteral("Form_Resize")); }
     void clearCanvas() override { calls.append(QStringLiteral("clearCanvas")); }
-    void placeCanvas(QPoint position) override
-    {
-        calls.append(QStringLiteral("placeCanvas"));
-        canvasPosition = position;
-    }
+    void placeCanvas(QPoint) override { calls.append(QStringLiteral("placeCanvas")); }
     void showDraggedPicture(const QImage& picture, QPoint position) override
     {
         calls.append(QStringLiteral("showDraggedPicture"));
@@ -56,7 +52,6 @@ public:
     QImage canvas;
     QStringList calls;
     QList<Refresh> refreshes;
-    QPoint canvasPosition;
     QImage dragged;
     QPoint draggedAt;
     QStringList undecodable;
