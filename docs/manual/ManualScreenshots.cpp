@@ -12,14 +12,19 @@
 #include "document/WorkspaceFile.h"
 #include "editor/CanvasPicture.h"
 #include "editor/MainForm.h"
+#include "editor/MainLayout.h"
 #include "editor/PropertyPanel.h"
+#include "editor/ThumbnailFrame.h"
+#include "editor/ThumbnailStrip.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollArea>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -73,6 +78,27 @@ QString relocatedDemo(const QString& workspace)
     return WorkspaceFile::save(relocated, WorkspaceFile::fromShow(show)) ? relocated : QString();
 }
 
+// Lets the pictures the window decodes on its threads arrive.
+void waitForPictures(const MainForm& form)
+{
+    const auto* canvas = form.findChild<CanvasPicture*>(QStringLiteral("MainPicture"));
+    const auto* strip = form.findChild<ThumbnailStrip*>(QStringLiteral("picImage"));
+    const auto waiting = [&] {
+        if (!canvas->waitingName().isEmpty()) {
+            return true;
+        }
+        for (qsizetype j = 0; j < strip->frameCount(); ++j) {
+            if (strip->frame(j)->isVisible() && strip->frame(j)->isWaiting()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    while (waiting()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -93,14 +119,25 @@ int main(int argc, char** argv)
     FileDialogQuestions questions;
     MessageBoxPrompter prompter;
     MainForm form(questions, prompter, applicationFolder, QDir::tempPath() + QDir::separator());
+    auto& panel = *form.findChild<PropertyPanel*>(QStringLiteral("Frame1"));
     form.show();
+    QApplication::processEvents();
+    // Tall enough for the whole panel, which scrolls in a shorter window.
+    const int panelNeeds =
+        panel.height() - panel.area()->viewport()->height() + panel.content()->sizeHint().height();
+    const int innerHeight = std::max(MainForm::kInnerHeight, MainLayout::kPanelTop + panelNeeds +
+                                                                 MainLayout::kStripHeight +
+                                                                 MainLayout::kStripScrollHeight);
+    form.resize(form.width(), form.height() - form.centralWidget()->height() + innerHeight);
+    QApplication::processEvents();
     form.Form_Load(workspace);
-    form.setCurrentIndex(kShownSlide);
+    form.document().setCurrentIndex(kShownSlide);
+    waitForPictures(form);
 
     bool saved = save(form, folder, QStringLiteral("main.png"));
-    saved = save(*form.panel, folder, QStringLiteral("panel.png")) && saved;
+    saved = save(panel, folder, QStringLiteral("panel.png")) && saved;
 
-    CanvasPicture& canvas = *form.MainPicture;
+    const CanvasPicture& canvas = *form.findChild<CanvasPicture*>(QStringLiteral("MainPicture"));
     SizeForm size(prompter, {canvas.innerWidth(), canvas.innerHeight()},
                   canvas.width() - canvas.innerWidth());
     saved = save(size, folder, QStringLiteral("size.png")) && saved;
@@ -111,7 +148,7 @@ int main(int argc, char** argv)
     AboutForm about;
     saved = save(about, folder, QStringLiteral("about.png")) && saved;
 
-    const EditableShow show = form.currentShow();
+    const EditableShow show = form.document().show();
     SaveForm builder(show, prompter, questions, applicationFolder);
     saved = save(builder, folder, QStringLiteral("builder.png")) && saved;
 

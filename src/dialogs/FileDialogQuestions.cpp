@@ -89,16 +89,18 @@ QString FileDialogQuestions::BrowseForFolder(QWidget* owner)
 
 QString FileDialogQuestions::nameFilter(const Filter& filter)
 {
-    // QFileDialog takes the patterns from the last parentheses and splits them at spaces.
+    // QFileDialog takes the patterns from the last parentheses and splits them at spaces;
+    // with the filter details hidden, it shows what comes before them.
     QString spaced = filter.patterns;
     spaced.replace(u';', u' ');
-    const QString tail = u'(' + spaced + u')';
-    return filter.description.endsWith(tail) ? filter.description
-                                             : filter.description + u' ' + tail;
+    return filter.description + QStringLiteral(" (") + spaced + u')';
 }
 
 void FileDialogQuestions::configure(QFileDialog& dialog, const Question& question)
 {
+    // The platform's own dialogs would show the patterns a second time, or none.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setWindowTitle(question.title);
     dialog.setDirectory(QDir::currentPath());
     QStringList filters;

@@ -8,9 +8,10 @@
 
 class QFileDialog;
 
-// The file and folder questions on QFileDialog. Each question starts in the program's current
-// folder and, when confirmed, moves the current folder to the chosen file's folder, so the
-// next question starts there.
+// The file and folder questions on Qt's own file dialog, which shows each filter's text exactly
+// as written and filters by its patterns. Each question starts in the program's current folder
+// and, when confirmed, moves the current folder to the chosen file's folder, so the next
+// question starts there.
 class FileDialogQuestions : public FileQuestions {
 public:
     struct Filter {
@@ -45,8 +46,8 @@ public:
     QString AskIconFile(QWidget* owner) override;
     QString BrowseForFolder(QWidget* owner) override;
 
-    // A filter in the form QFileDialog reads, "description (pattern pattern)", keeping the
-    // description's text.
+    // A filter in the form QFileDialog reads, "description (pattern pattern)"; the dialog
+    // shows only the description.
     static QString nameFilter(const Filter& filter);
     static void configure(QFileDialog& dialog, const Question& question);
     // The answer text for the chosen files: one full path, or the folder followed by the file

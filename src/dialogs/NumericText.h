@@ -11,4 +11,6 @@
 class NumericText {
 public:
     static std::optional<double> value(const QString& text);
+    // A number being typed that is not one yet: nothing, or a sign alone.
+    static bool isUnfinished(const QString& text);
 };

@@ -1,115 +1,76 @@
 #include "editor/ApplyToAllCommands.h"
 
-#include "dialogs/NumericText.h"
-#include "editor/MainForm.h"
-#include "editor/PropertyPanel.h"
-#include "effects/RoundHalfEven.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
+#include "editor/EditorDocument.h"
+#include "editor/EditorView.h"
+#include "effects/EffectCatalogue.h"
+#include "effects/RandomGenerator.h"
 
 #include <cmath>
 
-namespace {
+ApplyToAllCommands::ApplyToAllCommands(EditorDocument& document, EditorView& view,
+                                       RandomGenerator& random)
+    : document_(document), view_(view), random_(random)
+{}
 
-// The whole number in a panel box; the box's change handler keeps it numeric.
-qint32 roundedValue(const QLineEdit* box)
+void ApplyToAllCommands::applyToAll(
+    const std::function<void(const SlideItem& current, SlideItem& slide)>& write)
 {
-    return roundHalfEven(NumericText::value(box->text()).value_or(0.0));
-}
-
-qint16 checkValue(const QCheckBox* box)
-{
-    return box->isChecked() ? 1 : 0;
-}
-
-}  // namespace
-
-ApplyToAllCommands::ApplyToAllCommands(MainForm& form) : form_(form)
-{
-    connectMenus();
-}
-
-void ApplyToAllCommands::connectMenus()
-{
-    const std::pair<const char*, void (ApplyToAllCommands::*)()> commands[] = {
-        {"menuAllichisitei", &ApplyToAllCommands::menuAllichisitei_Click},
-        {"menuAllTime", &ApplyToAllCommands::menuAllTime_Click},
-        {"menuAlleffect", &ApplyToAllCommands::menuAlleffect_Click},
-        {"menuRandamEffect", &ApplyToAllCommands::menuRandamEffect_Click},
-        {"menuAllSound", &ApplyToAllCommands::menuAllSound_Click},
-        {"menuAllNokosu", &ApplyToAllCommands::menuAllNokosu_Click},
-        {"menuAllTransparent", &ApplyToAllCommands::menuAllTransparent_Click},
-    };
-    for (const auto& [name, handler] : commands) {
-        if (auto* action = form_.findChild<QAction*>(QString::fromLatin1(name))) {
-            QObject::connect(action, &QAction::triggered, &form_,
-                             [this, handler] { (this->*handler)(); });
-        }
-    }
-}
-
-void ApplyToAllCommands::applyToAll(const std::function<void(SlideItem&)>& write)
-{
-    EditorDocument& document = form_.document();
-    if (document.count() == 0) {
+    const SlideItem* current = document_.currentSlide();
+    if (current == nullptr) {
         return;
     }
-    for (SlideItem& slide : document.record.Slides) {
-        write(slide);
-    }
-    form_.List1_Click();
+    const SlideItem values = *current;
+    document_.applyToAll([&](SlideItem& slide) { write(values, slide); });
+    view_.List1_Click();
 }
 
 void ApplyToAllCommands::menuAllichisitei_Click()
 {
-    const qint32 x = roundedValue(form_.panel->Text2[0]);
-    const qint32 y = roundedValue(form_.panel->Text2[1]);
-    applyToAll([x, y](SlideItem& slide) {
-        slide.PosX = x;
-        slide.PosY = y;
+    applyToAll([](const SlideItem& current, SlideItem& slide) {
+        slide.PosX = current.PosX;
+        slide.PosY = current.PosY;
     });
 }
 
 void ApplyToAllCommands::menuAllTime_Click()
 {
-    const qint32 time = roundedValue(form_.panel->Text1);
-    applyToAll([time](SlideItem& slide) { slide.DisplayTime = time; });
+    applyToAll([](const SlideItem& current, SlideItem& slide) {
+        slide.DisplayTime = current.DisplayTime;
+    });
 }
 
 void ApplyToAllCommands::menuAlleffect_Click()
 {
-    const qint32 effect = form_.panel->Combo1->currentIndex();
-    applyToAll([effect](SlideItem& slide) { slide.EffectNumber = effect; });
+    applyToAll([](const SlideItem& current, SlideItem& slide) {
+        slide.EffectNumber = current.EffectNumber;
+    });
 }
 
 void ApplyToAllCommands::menuRandamEffect_Click()
 {
     // Every entry of the effect list, "なし" included, is equally likely. The product is
     // formed in double so that the largest draw still stays below the entry count.
-    const double entries = form_.panel->Combo1->count();
-    RandomGenerator& random = form_.state().Random;
-    applyToAll([entries, &random](SlideItem& slide) {
-        slide.EffectNumber = static_cast<qint32>(std::floor(double(random.next()) * entries));
+    applyToAll([this](const SlideItem&, SlideItem& slide) {
+        slide.EffectNumber = static_cast<qint32>(std::floor(double(random_.next()) * kEffectCount));
     });
 }
 
 void ApplyToAllCommands::menuAllSound_Click()
 {
-    const QString sound = form_.panel->Text3->text();
-    applyToAll([&sound](SlideItem& slide) { slide.SoundPath = sound; });
+    applyToAll(
+        [](const SlideItem& current, SlideItem& slide) { slide.SoundPath = current.SoundPath; });
 }
 
 void ApplyToAllCommands::menuAllNokosu_Click()
 {
-    const qint16 keep = checkValue(form_.panel->Check2);
-    applyToAll([keep](SlideItem& slide) { slide.KeepPrevious = keep; });
+    applyToAll([](const SlideItem& current, SlideItem& slide) {
+        slide.KeepPrevious = current.KeepPrevious;
+    });
 }
 
 void ApplyToAllCommands::menuAllTransparent_Click()
 {
-    const qint16 transparent = checkValue(form_.panel->Check1);
-    applyToAll([transparent](SlideItem& slide) { slide.Transparent = transparent; });
+    applyToAll([](const SlideItem& current, SlideItem& slide) {
+        slide.Transparent = current.Transparent;
+    });
 }

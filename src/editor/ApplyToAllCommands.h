@@ -2,18 +2,17 @@
 
 #include <functional>
 
-class MainForm;
+class EditorDocument;
+class EditorView;
+class RandomGenerator;
 struct SlideItem;
 
-// The Image menu's commands that write one value of the property panel into every slide, or
-// give every slide a random effect. Each does nothing with an empty slide list, and otherwise
-// shows the selected slide again afterwards. On construction it connects itself to the menu
-// items (`menuAllichisitei`, `menuAllTime`, `menuAlleffect`, `menuRandamEffect`,
-// `menuAllSound`, `menuAllNokosu`, `menuAllTransparent`) that the window already has; the window
-// only keeps it alive.
+// The Image menu's commands that write one setting of the current slide (the one the property
+// panel shows) into every slide, or give every slide a random effect. Each does nothing with an
+// empty slide list, and otherwise shows the current slide again afterwards.
 class ApplyToAllCommands {
 public:
-    explicit ApplyToAllCommands(MainForm& form);
+    ApplyToAllCommands(EditorDocument& document, EditorView& view, RandomGenerator& random);
 
     void menuAllichisitei_Click();
     void menuAllTime_Click();
@@ -24,9 +23,11 @@ public:
     void menuAllTransparent_Click();
 
 private:
-    void connectMenus();
-    // Runs `write` on every slide in index order, then shows the selected slide again.
-    void applyToAll(const std::function<void(SlideItem&)>& write);
+    // Runs `write` with the current slide's settings on every slide, then shows the current
+    // slide again.
+    void applyToAll(const std::function<void(const SlideItem& current, SlideItem& slide)>& write);
 
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    RandomGenerator& random_;
 };

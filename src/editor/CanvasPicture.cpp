@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int kMidLightness = 128;
+
 QPoint canvasPosition(const QMouseEvent* event)
 {
     return event->position().toPoint() - QPoint(CanvasPicture::kBorder, CanvasPicture::kBorder);
@@ -79,6 +81,12 @@ void CanvasPicture::paintPicture(const QImage& picture, int x, int y)
     update();
 }
 
+void CanvasPicture::setWaitingName(const QString& name)
+{
+    waitingName_ = name;
+    update();
+}
+
 const QImage& CanvasPicture::image() const
 {
     return image_;
@@ -92,6 +100,13 @@ void CanvasPicture::paintEvent(QPaintEvent* event)
     painter.fillRect(outer, palette().dark());
     painter.fillRect(outer.adjusted(kBorder, kBorder, 0, 0), palette().light());
     painter.drawImage(kBorder, kBorder, image_);
+    if (!waitingName_.isEmpty()) {
+        // In the colour that stands out most from the background.
+        const QColor background = QColor::fromRgb(ColourRef::toRgb(backColor_));
+        painter.setPen(background.lightness() < kMidLightness ? Qt::white : Qt::black);
+        const QRect inner = outer.adjusted(kBorder, kBorder, -kBorder, -kBorder);
+        painter.drawText(inner, Qt::AlignCenter | Qt::TextWrapAnywhere, waitingName_);
+    }
 }
 
 void CanvasPicture::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,10 @@ public:
     void clear();
     // Paints a picture at natural size with its top-left corner at (x, y), opaque, clipped.
     void paintPicture(const QImage& picture, int x, int y);
+    // Names, over the canvas, the picture file whose picture is still on its way (empty: none).
+    // The name is not part of the kept picture.
+    void setWaitingName(const QString& name);
+    const QString& waitingName() const { return waitingName_; }
     // The kept picture (what Copy puts on the clipboard).
     const QImage& image() const;
 
@@ -45,4 +49,5 @@ protected:
 private:
     QImage image_;
     quint32 backColor_ = 0;
+    QString waitingName_;
 };

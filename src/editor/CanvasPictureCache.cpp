@@ -2,67 +2,65 @@
 
 #include "player/ImageDecoder.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
 CanvasPictureCache::CanvasPictureCache() : entries_(kCapacityBytes) {}
 
-std::optional<CanvasPictureCache::Piece> CanvasPictureCache::visiblePart(const QString& path,
-                                                                         const QRect& area)
+QString CanvasPictureCache::key(const QString& path, const QRect& area)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        return std::nullopt;
-    }
-    const QString key = QStringLiteral("%1\n%2,%3,%4,%5")
-                            .arg(path)
-                            .arg(area.x())
-                            .arg(area.y())
-                            .arg(area.width())
-                            .arg(area.height());
-    const qint64 fileSize = info.size();
-    const QDateTime modified = info.lastModified();
-    if (const Entry* entry = entries_.object(key);
-        entry != nullptr && entry->fileSize == fileSize && entry->modified == modified) {
-        return entry->piece;
-    }
-    std::optional<Piece> piece = decode(path, area);
-    if (piece) {
-        const qsizetype cost = std::max<qsizetype>(1, piece->picture.sizeInBytes());
-        entries_.insert(key, new Entry{fileSize, modified, *piece}, cost);
-    }
-    return piece;
+    return QStringLiteral("%1\n%2,%3,%4,%5")
+        .arg(path)
+        .arg(area.x())
+        .arg(area.y())
+        .arg(area.width())
+        .arg(area.height());
 }
 
-std::optional<CanvasPictureCache::Piece> CanvasPictureCache::decode(const QString& path,
-                                                                    const QRect& area)
+std::optional<CanvasPictureCache::Piece> CanvasPictureCache::find(const QString& path,
+                                                                  const QRect& area,
+                                                                  const FileStamp& stamp)
 {
-    QImageReader::setAllocationLimit(ImageDecoder::kAllocationLimitMiB);
+    const Entry* entry = entries_.object(key(path, area));
+    if (entry == nullptr || !(entry->stamp == stamp)) {
+        return std::nullopt;
+    }
+    return entry->piece;
+}
+
+void CanvasPictureCache::insert(const QString& path, const QRect& area, const FileStamp& stamp,
+                                const Piece& piece)
+{
+    const qsizetype cost = std::max<qsizetype>(1, piece.picture.sizeInBytes());
+    entries_.insert(key(path, area), new Entry{stamp, piece}, cost);
+}
+
+CanvasPictureCache::Piece CanvasPictureCache::decode(const QString& path, const QRect& area)
+{
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize natural = reader.size();
     if (!natural.isValid()) {
-        return std::nullopt;
+        return Piece();
     }
     if (reader.transformation() != QImageIOHandler::TransformationNone) {
         // The clip applies before the orientation; decode whole and cut the part out.
         const QImage whole = ImageDecoder::decodeFile(path);
         if (whole.isNull()) {
-            return std::nullopt;
+            return Piece();
         }
         const QRect visible = area.intersected(whole.rect());
-        return Piece{visible.isEmpty() ? QImage() : whole.copy(visible), visible.topLeft()};
+        return Piece{true, visible.isEmpty() ? QImage() : whole.copy(visible), visible.topLeft()};
     }
     const QRect visible = area.intersected(QRect(QPoint(0, 0), natural));
     if (visible.isEmpty()) {
-        return Piece{QImage(), visible.topLeft()};
+        return Piece{true, QImage(), visible.topLeft()};
     }
     if (visible.size() != natural) {
         reader.setClipRect(visible);
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        return std::nullopt;
+        return Piece();
     }
-    return Piece{picture.convertToFormat(QImage::Format_RGB32), visible.topLeft()};
+    return Piece{true, picture.convertToFormat(QImage::Format_RGB32), visible.topLeft()};
 }

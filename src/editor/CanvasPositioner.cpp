@@ -1,130 +1,124 @@
 #include "editor/CanvasPositioner.h"
 
-#include "dialogs/NumericText.h"
-#include "editor/CanvasPicture.h"
-#include "editor/MainForm.h"
-#include "editor/PropertyPanel.h"
-#include "effects/RoundHalfEven.h"
-#include "player/ImageDecoder.h"
+#include "editor/EditorDocument.h"
+#include "editor/EditorView.h"
+#include "editor/PictureLoader.h"
 
-#include <QAction>
 #include <QImageReader>
-#include <QLineEdit>
 
-namespace {
-
-qint32 boxValue(const QLineEdit* box)
+CanvasPositioner::CanvasPositioner(EditorDocument& document, EditorView& view,
+                                   PictureLoader& pictures)
+    : document_(document), view_(view), pictures_(pictures)
 {
-    return roundHalfEven(NumericText::value(box->text()).value_or(0.0));
-}
-
-}  // namespace
-
-CanvasPositioner::CanvasPositioner(MainForm& form) : form_(form)
-{
-    connectSignals();
-}
-
-void CanvasPositioner::connectSignals()
-{
-    CanvasPicture* canvas = form_.MainPicture;
-    QObject::connect(canvas, &CanvasPicture::mousePressed, &form_,
-                     [this](QPoint position) { MainPicture_MouseDown(position); });
-    QObject::connect(canvas, &CanvasPicture::mouseMoved, &form_,
-                     [this](QPoint position) { MainPicture_MouseMove(position); });
-    QObject::connect(canvas, &CanvasPicture::mouseReleased, &form_,
-                     [this] { MainPicture_MouseUp(); });
-    if (auto* centre = form_.findChild<QAction*>(QStringLiteral("menucenter"))) {
-        QObject::connect(centre, &QAction::triggered, &form_, [this] { menucenter_Click(); });
-    }
-    if (auto* centreAll = form_.findChild<QAction*>(QStringLiteral("manuallcenter"))) {
-        QObject::connect(centreAll, &QAction::triggered, &form_, [this] { manuallcenter_Click(); });
-    }
+    connect(&pictures_, &PictureLoader::wholeReady, this, &CanvasPositioner::wholeArrived);
 }
 
 void CanvasPositioner::MainPicture_MouseDown(QPoint position)
 {
-    EditorDocument& document = form_.document();
-    if (document.selectedSlide() == nullptr) {
+    const SlideItem* slide = document_.currentSlide();
+    if (slide == nullptr) {
         return;
     }
-    const QString& path = document.List1[document.ListIndex];
-    DragPicture = ImageDecoder::decodeFile(path);
-    if (DragPicture.isNull()) {
-        form_.reportUndecodable(path);
+    const QString path = document_.currentPath();
+    const PictureLoader::CanvasPart shown = pictures_.canvasPart(path, document_.shownPart(*slide));
+    if (shown.status == PictureLoader::Status::Undecodable) {
+        view_.reportUndecodable(path);
         return;
     }
+    // The drag starts at once with what the canvas shows; the whole picture follows.
+    DragPicture = shown.picture;
+    DragPictureOffset = shown.offset;
+    draggedPath_ = path;
+    dragMoved_ = false;
     IsDragging = kDragging;
     LastMouseX = position.x();
     LastMouseY = position.y();
+    pictures_.requestWhole(path);
+}
+
+void CanvasPositioner::wholeArrived(const QString& path, const QImage& picture)
+{
+    if (IsDragging == 0 || path != draggedPath_) {
+        return;
+    }
+    if (picture.isNull()) {
+        view_.reportUndecodable(path);
+        MainPicture_MouseUp();
+        return;
+    }
+    DragPicture = picture;
+    DragPictureOffset = QPoint();
+    if (dragMoved_) {
+        paintDragged();
+    }
 }
 
 void CanvasPositioner::MainPicture_MouseMove(QPoint position)
 {
-    const SlideItem* slide = form_.document().selectedSlide();
+    const SlideItem* slide = document_.currentSlide();
     if (IsDragging == 0 || slide == nullptr) {
         return;
     }
     // The image follows the mouse's movement since the previous event, so after stopping at
     // a limit it comes back as soon as the mouse turns round.
-    writePositionBoxes(position.x() - LastMouseX + slide->PosX,
-                       position.y() - LastMouseY + slide->PosY);
+    document_.setPosition(qint64(position.x()) - LastMouseX + slide->PosX,
+                          qint64(position.y()) - LastMouseY + slide->PosY);
     LastMouseX = position.x();
     LastMouseY = position.y();
-    CanvasPicture& canvas = *form_.MainPicture;
-    canvas.clear();
-    canvas.paintPicture(DragPicture, boxValue(form_.panel->Text2[0]),
-                        boxValue(form_.panel->Text2[1]));
+    dragMoved_ = true;
+    paintDragged();
+}
+
+void CanvasPositioner::paintDragged()
+{
+    const SlideItem* slide = document_.currentSlide();
+    if (slide != nullptr) {
+        view_.showDraggedPicture(DragPicture, QPoint(slide->PosX, slide->PosY) + DragPictureOffset);
+    }
 }
 
 void CanvasPositioner::MainPicture_MouseUp()
 {
     IsDragging = 0;
     DragPicture = QImage();
+    DragPictureOffset = QPoint();
+    draggedPath_.clear();
 }
 
 void CanvasPositioner::menucenter_Click()
 {
-    EditorDocument& document = form_.document();
-    SlideItem* slide = document.selectedSlide();
-    if (slide == nullptr) {
+    if (document_.currentSlide() == nullptr) {
         return;
     }
-    const std::optional<QSize> size = pictureSize(document.List1[document.ListIndex]);
+    const std::optional<QSize> size = pictureSize(document_.currentPath());
     if (!size) {
         return;
     }
     const QPoint centred = centredPosition(*size);
-    slide->PosX = centred.x();
-    slide->PosY = centred.y();
-    writePositionBoxes(slide->PosX, slide->PosY);
-    form_.List1_Click();
+    document_.setPosition(centred.x(), centred.y());
+    view_.List1_Click();
 }
 
 void CanvasPositioner::manuallcenter_Click()
 {
-    EditorDocument& document = form_.document();
-    if (document.selectedSlide() == nullptr) {
+    if (document_.currentSlide() == nullptr) {
         return;
     }
-    // Stored directly: only the selected slide passes through the clamping boxes below.
-    for (int i = 0; i < document.count() && i < document.record.Slides.size(); ++i) {
-        if (const std::optional<QSize> size = pictureSize(document.List1[i])) {
-            const QPoint centred = centredPosition(*size);
-            document.record.Slides[i].PosX = centred.x();
-            document.record.Slides[i].PosY = centred.y();
+    // Stored as they are: only the current slide is then held to the panel's limits.
+    for (int i = 0; i < document_.count(); ++i) {
+        if (const std::optional<QSize> size = pictureSize(document_.paths()[i])) {
+            document_.placeSlide(i, centredPosition(*size));
         }
     }
-    const SlideItem* selected = document.selectedSlide();
-    writePositionBoxes(selected->PosX, selected->PosY);
-    form_.List1_Click();
+    const SlideItem* current = document_.currentSlide();
+    document_.setPosition(current->PosX, current->PosY);
+    view_.List1_Click();
 }
 
 QPoint CanvasPositioner::centredPosition(QSize size) const
 {
-    const CanvasPicture& canvas = *form_.MainPicture;
-    return {canvas.innerWidth() / 2 - size.width() / 2 - 1,
-            canvas.innerHeight() / 2 - size.height() / 2 - 1};
+    const QSize canvas = document_.canvasSize();
+    return {canvas.width() / 2 - size.width() / 2 - 1, canvas.height() / 2 - size.height() / 2 - 1};
 }
 
 std::optional<QSize> CanvasPositioner::pictureSize(const QString& path) const
@@ -135,17 +129,11 @@ std::optional<QSize> CanvasPositioner::pictureSize(const QString& path) const
     reader.setAutoTransform(true);
     QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
-        form_.reportUndecodable(path);
+        view_.reportUndecodable(path);
         return std::nullopt;
     }
     if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)) {
         size.transpose();
     }
     return size;
-}
-
-void CanvasPositioner::writePositionBoxes(qint32 x, qint32 y)
-{
-    form_.panel->Text2[0]->setText(QString::number(x));
-    form_.panel->Text2[1]->setText(QString::number(y));
 }

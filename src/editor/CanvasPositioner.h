@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -8,18 +9,20 @@
 
 #include <optional>
 
-class MainForm;
+class EditorDocument;
+class EditorView;
+class PictureLoader;
 
-// Places the selected slide's image on the canvas: by dragging it with any mouse button, or
-// with "中央に表示(&C)" (`menucenter`) and "すべて中央に表示(&S)" (`manuallcenter`). The selected
-// slide's position always goes through the panel's position boxes, which clamp and store it.
-// On construction it connects itself to the canvas's mouse signals and to the two menu items;
-// the window only keeps it alive.
-class CanvasPositioner {
+// Places the current slide's picture on the canvas: by dragging it with any mouse button, or
+// with "中央に表示(&C)" (`menucenter`) and "すべて中央に表示(&S)" (`manuallcenter`). The current
+// slide's position always stays within the panel's limits; only centring every slide stores
+// the others' exact positions.
+class CanvasPositioner : public QObject {
+    Q_OBJECT
 public:
     static constexpr qint16 kDragging = -1;
 
-    explicit CanvasPositioner(MainForm& form);
+    CanvasPositioner(EditorDocument& document, EditorView& view, PictureLoader& pictures);
 
     void MainPicture_MouseDown(QPoint position);
     void MainPicture_MouseMove(QPoint position);
@@ -28,20 +31,26 @@ public:
     void manuallcenter_Click();
 
     qint16 IsDragging = 0;
-    QImage DragPicture;  // the selected slide's picture, held while a drag lasts
+    // The current slide's picture, held while a drag lasts. Until the whole picture is decoded
+    // it is the part the canvas showed, which starts at `DragPictureOffset` of the picture.
+    QImage DragPicture;
+    QPoint DragPictureOffset;
     qint32 LastMouseX = 0;
     qint32 LastMouseY = 0;
 
 private:
-    void connectSignals();
+    void wholeArrived(const QString& path, const QImage& picture);
+    void paintDragged();
     // The position that centres a picture of `size` on the canvas, one pixel up and left of
     // the exact centre.
     QPoint centredPosition(QSize size) const;
-    // The picture's size in pixels as it is shown (orientation applied), or nothing when the
-    // file cannot be read as a picture; that file is then named in the status bar.
+    // The picture's size in pixels as it is shown (orientation applied), read from the file's
+    // header, or nothing when the file cannot be read as a picture; that file is then named.
     std::optional<QSize> pictureSize(const QString& path) const;
-    // Writes a position into the panel's boxes, whose change handlers clamp and store it.
-    void writePositionBoxes(qint32 x, qint32 y);
 
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    PictureLoader& pictures_;
+    QString draggedPath_;
+    bool dragMoved_ = false;
 };

@@ -5,45 +5,51 @@
 #include "dialogs/RGBForm.h"
 #include "dialogs/SizeForm.h"
 #include "editor/CanvasPicture.h"
-#include "editor/MainForm.h"
+#include "editor/EditorDocument.h"
+#include "editor/EditorView.h"
 
-DialogCommands::DialogCommands(MainForm& form) : form_(form) {}
+DialogCommands::DialogCommands(EditorDocument& document, EditorView& view, Prompter& prompter,
+                               QString applicationFolder)
+    : document_(document),
+      view_(view),
+      prompter_(prompter),
+      applicationFolder_(std::move(applicationFolder))
+{}
 
 void DialogCommands::menusize_Click()
 {
-    if (form_.document().count() == 0) {
+    if (document_.count() == 0) {
         return;
     }
-    CanvasPicture& canvas = *form_.MainPicture;
+    constexpr int kBorderAllowance = 2 * CanvasPicture::kBorder;
     const std::optional<QSize> outer =
-        SizeForm::run(&form_, form_.prompter(), QSize(canvas.innerWidth(), canvas.innerHeight()),
-                      canvas.width() - canvas.innerWidth());
+        SizeForm::run(view_.dialogOwner(), prompter_, document_.canvasSize(), kBorderAllowance);
     if (outer) {
-        canvas.move(kResizedCanvasOffset, kResizedCanvasOffset);
-        canvas.setOuterSize(outer->width(), outer->height());
-        form_.Form_Resize();
+        view_.placeCanvas(QPoint(kResizedCanvasOffset, kResizedCanvasOffset));
+        document_.setCanvasSize(*outer - QSize(kBorderAllowance, kBorderAllowance));
+        view_.Form_Resize();
     }
-    form_.List1_Click();
+    view_.List1_Click();
 }
 
 void DialogCommands::menucolor_Click()
 {
-    if (form_.document().count() == 0) {
+    if (document_.count() == 0) {
         return;
     }
     if (const std::optional<quint32> colour =
-            RGBForm::run(&form_, form_.MainPicture->backColor())) {
-        form_.MainPicture->setBackColor(*colour);
+            RGBForm::run(view_.dialogOwner(), document_.backColor())) {
+        document_.setBackColor(*colour);
     }
-    form_.List1_Click();
+    view_.List1_Click();
 }
 
 void DialogCommands::menuhow_Click()
 {
-    HelpViewer::menuhow_Click(form_.applicationFolder());
+    HelpViewer::menuhow_Click(applicationFolder_);
 }
 
 void DialogCommands::menuabout_Click()
 {
-    AboutForm::run(&form_);
+    AboutForm::run(view_.dialogOwner());
 }

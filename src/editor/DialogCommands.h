@@ -1,16 +1,21 @@
 #pragma once
 
-class MainForm;
+#include <QString>
+
+class EditorDocument;
+class EditorView;
+class Prompter;
 
 // The menu commands that open the program's small dialogs: canvas size and background colour
-// (Image menu, only with at least one slide, showing the selected slide again afterwards),
+// (Image menu, only with at least one slide, showing the current slide again afterwards),
 // the manual and the about box (Help menu).
 class DialogCommands {
 public:
     // Where the canvas goes in its view after a size change.
     static constexpr int kResizedCanvasOffset = 5;
 
-    explicit DialogCommands(MainForm& form);
+    DialogCommands(EditorDocument& document, EditorView& view, Prompter& prompter,
+                   QString applicationFolder);
 
     void menusize_Click();
     void menucolor_Click();
@@ -18,5 +23,8 @@ public:
     void menuabout_Click();
 
 private:
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    Prompter& prompter_;
+    const QString applicationFolder_;
 };

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-class MainForm;
+class EditorDocument;
+class EditorView;
+class FileQuestions;
+class Prompter;
 
 // The File menu's commands on the workspace: New, Open, Save and Exit, and `OpenWorkSpace`,
 // which the open command and start-up use.
@@ -10,7 +13,8 @@ class FileCommands {
 public:
     static inline const QString kSaveTitle = QStringLiteral("作業中のデータの保存");
 
-    explicit FileCommands(MainForm& form);
+    FileCommands(EditorDocument& document, EditorView& view, FileQuestions& questions,
+                 Prompter& prompter);
 
     void menusinki_Click();
     void menuOpen_Click();
@@ -19,5 +23,8 @@ public:
     void OpenWorkSpace(const QString& path);
 
 private:
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    FileQuestions& questions_;
+    Prompter& prompter_;
 };

@@ -1,33 +1,27 @@
 #include "editor/MainForm.h"
 
-#include "dialogs/FileQuestions.h"
-#include "editor/ApplyToAllCommands.h"
 #include "editor/CanvasPicture.h"
-#include "editor/CanvasPictureCache.h"
-#include "editor/CanvasPositioner.h"
-#include "editor/DialogCommands.h"
-#include "editor/FileCommands.h"
+#include "editor/CanvasPresenter.h"
+#include "editor/CommandTable.h"
+#include "editor/DescendingScrollBar.h"
+#include "editor/MainCommands.h"
 #include "editor/MainLayout.h"
-#include "editor/MainMenus.h"
-#include "editor/MainToolbar.h"
 #include "editor/PropertyPanel.h"
-#include "editor/ShowCommands.h"
-#include "editor/SlideListCommands.h"
-#include "editor/ThumbnailCache.h"
+#include "editor/ThreadPoolDecodeRunner.h"
 #include "editor/ThumbnailFrame.h"
 #include "editor/ThumbnailStrip.h"
 #include "editor/ToolbarIcons.h"
+#include "editor/WindowPlacement.h"
+#include "player/ColourRef.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,158 +39,123 @@ constexpr int kBgmCaptionTop = 30;
 constexpr int kBoxHeight = 20;
 constexpr int kIconSize = 64;
 
+std::unique_ptr<DecodeRunner> orPool(std::unique_ptr<DecodeRunner> runner)
+{
+    return runner ? std::move(runner) : std::make_unique<ThreadPoolDecodeRunner>();
+}
+
 }  // namespace
 
 MainForm::MainForm(FileQuestions& questions, Prompter& prompter, QString applicationFolder,
-                   QString tempFolder, QWidget* parent)
-    : QMainWindow(parent),
-      questions_(questions),
+                   QString tempFolder, std::unique_ptr<DecodeRunner> runner,
+                   WindowPlacement* placement)
+    : questions_(questions),
       prompter_(prompter),
       applicationFolder_(std::move(applicationFolder)),
       tempFolder_(std::move(tempFolder)),
-      thumbnails_(std::make_unique<ThumbnailCache>()),
-      canvasPictures_(std::make_unique<CanvasPictureCache>()),
-      layout_(std::make_unique<MainLayout>(*this)),
-      slideCommands_(std::make_unique<SlideListCommands>(*this)),
-      fileCommands_(std::make_unique<FileCommands>(*this)),
-      showCommands_(std::make_unique<ShowCommands>(*this)),
-      dialogCommands_(std::make_unique<DialogCommands>(*this))
+      placement_(placement),
+      pictures_(orPool(std::move(runner))),
+      commands_(std::make_unique<MainCommands>(document_, *this, state_, pictures_, questions_,
+                                               prompter_, applicationFolder_))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("クレモア"));
     setWindowIcon(QPixmap::fromImage(ToolbarIcons::applicationPicture(kIconSize)));
-    menufile_ = MainMenus::build(*this);
     buildWidgets();
-    connectCommands();
-    // These connect themselves to the canvas and to their menu items.
-    positioner_ = std::make_unique<CanvasPositioner>(*this);
-    applyToAll_ = std::make_unique<ApplyToAllCommands>(*this);
+    connectDocument();
+    connectControls();
     statusBar();
     // The menu shortcuts must reach their items even from a text box, which would otherwise
     // take Ctrl+C, Ctrl+A and the like for itself.
     QApplication::instance()->installEventFilter(this);
+    // The panel is never drawn below its own minimum size nor over the toolbar.
+    client_->setMinimumSize(layout_->minimumInnerSize());
     resize(kInnerWidth,
            kInnerHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    centralWidget()->resize(kInnerWidth, kInnerHeight);
+    client_->resize(kInnerWidth, kInnerHeight);
     Form_Resize();
+    if (placement_ != nullptr) {
+        placement_->restore(*this);
+    }
 }
 
 MainForm::~MainForm()
 {
     QApplication::instance()->removeEventFilter(this);
-    // The widgets go first, while the commands and caches they call into still exist.
-    delete takeCentralWidget();
 }
 
 void MainForm::buildWidgets()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
-    MainToolbar::build(*client);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    CommandTable::build(*this, *client_, *commands_);
 
-    auto* bgmCaption = new QLabel(QStringLiteral("BGM"), client);
+    auto* bgmCaption = new QLabel(QStringLiteral("BGM"), client_);
     bgmCaption->move(0, kBgmCaptionTop);
-    Label3 = new QLineEdit(client);
+    Label3 = new QLineEdit(client_);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(0, MainLayout::kBgmBoxTop, kInnerWidth / 2, kBoxHeight);
-    Command9 = new QPushButton(QStringLiteral("参照"), client);
+    Command9 = new QPushButton(QStringLiteral("参照"), client_);
     Command9->setObjectName(QStringLiteral("Command9"));
     Command9->setGeometry(Label3->width() - kBgmButtonWidth, kBgmButtonTop, kBgmButtonWidth,
                           kBgmButtonHeight);
 
-    panel = new PropertyPanel(document_, questions_, client);
+    panel = new PropertyPanel(document_, questions_, client_);
     panel->move(kInnerWidth - panel->width(), MainLayout::kPanelTop);
 
-    MainView = new QWidget(client);
+    MainView = new QWidget(client_);
     MainView->setObjectName(QStringLiteral("MainView"));
     MainView->move(0, MainLayout::kViewTop);
     MainPicture = new CanvasPicture(MainView);
-    HScroll1 = new QScrollBar(Qt::Horizontal, client);
+    MainPicture->setInnerSize(document_.canvasSize().width(), document_.canvasSize().height());
+    HScroll1 = new DescendingScrollBar(Qt::Horizontal, 0, 0, client_);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->resize(HScroll1->width(), MainLayout::kPanScrollThickness);
-    VScroll1 = new QScrollBar(Qt::Vertical, client);
+    VScroll1 = new DescendingScrollBar(Qt::Vertical, 0, 0, client_);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setGeometry(0, MainLayout::kViewTop, MainLayout::kPanScrollThickness,
                           VScroll1->height());
-    // The values run from 0 down to view - canvas; moving a thumb right or down shows the
-    // canvas's right or bottom part.
-    for (QScrollBar* bar : {HScroll1, VScroll1}) {
-        bar->setInvertedAppearance(true);
-        bar->setInvertedControls(true);
-        bar->setRange(0, 0);
-    }
 
-    sclImage = new QScrollBar(Qt::Horizontal, client);
+    sclImage = new QScrollBar(Qt::Horizontal, client_);
     sclImage->setObjectName(QStringLiteral("sclImage"));
     sclImage->setGeometry(0, kInnerHeight - MainLayout::kStripScrollHeight, kInnerWidth,
                           MainLayout::kStripScrollHeight);
     sclImage->setRange(0, 0);
-    picImage = new ThumbnailStrip(*thumbnails_, *sclImage, client);
+    picImage = new ThumbnailStrip(pictures_, *sclImage, client_);
     picImage->setGeometry(0, sclImage->y() - MainLayout::kStripHeight, kInnerWidth,
                           MainLayout::kStripHeight);
+
+    canvasPresenter_ = std::make_unique<CanvasPresenter>(
+        *MainPicture, pictures_, [this](const QString& path) { reportUndecodable(path); });
+    layout_ = std::make_unique<MainLayout>(
+        MainLayout::Controls{*client_, *picImage, *sclImage, *panel, *Label3, *Command9, *MainView,
+                             *MainPicture, *HScroll1, *VScroll1, CommandTable::toolbarWidth()},
+        [this] { RefreshThumbnails(static_cast<qint16>(sclImage->value()), false); });
 }
 
-void MainForm::connectAction(const char* name, const std::function<void()>& handler)
+void MainForm::connectDocument()
 {
-    if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
-        connect(action, &QAction::triggered, this, handler);
-    }
+    connect(&document_, &EditorDocument::currentChanged, this, &MainForm::currentChanged);
+    connect(&document_, &EditorDocument::canvasSizeChanged, this,
+            [this](QSize size) { MainPicture->setInnerSize(size.width(), size.height()); });
+    connect(&document_, &EditorDocument::backColorChanged, this,
+            [this](quint32 colour) { canvasPresenter_->setBackColor(colour); });
+    connect(&document_, &EditorDocument::bgmPathChanged, this, [this](const QString& path) {
+        if (Label3->text() != path) {
+            Label3->setText(path);
+        }
+    });
 }
 
-void MainForm::connectButton(const char* name, const std::function<void()>& handler)
+void MainForm::connectControls()
 {
-    if (auto* button = findChild<QAbstractButton*>(QString::fromLatin1(name))) {
-        connect(button, &QAbstractButton::clicked, this, handler);
-    }
-}
+    connect(Label3, &QLineEdit::textChanged, &document_, &EditorDocument::setBgmPath);
+    MainCommands& commands = *commands_;
+    connect(Command9, &QPushButton::clicked, this, [&commands] { commands.Command9_Click(); });
 
-void MainForm::connectCommands()
-{
-    FileCommands& files = *fileCommands_;
-    SlideListCommands& slides = *slideCommands_;
-    ShowCommands& show = *showCommands_;
-    DialogCommands& dialogs = *dialogCommands_;
-    connect(menufile_, &QMenu::aboutToShow, this, &MainForm::menufile_AboutToShow);
-
-    const auto newShow = [&files] { files.menusinki_Click(); };
-    const auto open = [&files] { files.menuOpen_Click(); };
-    const auto save = [&files] { files.menuSaveData_Click(); };
-    const auto copy = [&slides] { slides.menucopy_Click(); };
-    const auto up = [&slides] { slides.menuup_Click(); };
-    const auto down = [&slides] { slides.menudown_Click(); };
-    const auto add = [&slides] { slides.menuadd_Click(); };
-    const auto remove = [&slides] { slides.menudelete_Click(); };
-    connectAction("menusinki", newShow);
-    connectAction("menuOpen", open);
-    connectAction("menuSaveData", save);
-    connectAction("menuend", [&files] { files.menuend_Click(); });
-    connectAction("menuSave", [&show] { show.menuSave_Click(); });
-    connectAction("menupreview", [&show] { show.menupreview_Click(); });
-    connectAction("menucopy", copy);
-    connectAction("menusize", [&dialogs] { dialogs.menusize_Click(); });
-    connectAction("menucolor", [&dialogs] { dialogs.menucolor_Click(); });
-    connectAction("menuhow", [&dialogs] { dialogs.menuhow_Click(); });
-    connectAction("menuabout", [&dialogs] { dialogs.menuabout_Click(); });
-    connectAction("menuup", up);
-    connectAction("menudown", down);
-    connectAction("menuadd", add);
-    connectAction("menuClone", [&slides] { slides.menuClone_Click(); });
-    connectAction("menudelete", remove);
-    connectAction("menualldelete", [&slides] { slides.menualldelete_Click(); });
-    connectButton("Command1", newShow);
-    connectButton("Command11", open);
-    connectButton("Command10", save);
-    connectButton("Command2", [&show] { show.Command2_Click(); });
-    connectButton("Command3", copy);
-    connectButton("Command4", [&show] { show.Command4_Click(); });
-    connectButton("Command5", up);
-    connectButton("Command6", down);
-    connectButton("Command7", add);
-    connectButton("Command8", remove);
-    connect(Command9, &QPushButton::clicked, this, &MainForm::Command9_Click);
-
+    SlideListCommands& slides = commands.slides();
     connect(picImage, &ThumbnailStrip::framePressed, this,
             [&slides](int j) { slides.picFrame_MouseDown(j); });
     connect(picImage, &ThumbnailStrip::frameMoved, this,
@@ -210,25 +169,29 @@ void MainForm::connectCommands()
     connect(picImage, &ThumbnailStrip::undecodable, this, &MainForm::reportUndecodable);
     connect(sclImage, &QScrollBar::valueChanged, this,
             [this](int value) { RefreshThumbnails(static_cast<qint16>(value), true); });
-    connect(HScroll1, &QScrollBar::valueChanged, this,
-            [this](int value) { MainPicture->move(value, MainPicture->y()); });
-    connect(VScroll1, &QScrollBar::valueChanged, this,
-            [this](int value) { MainPicture->move(MainPicture->x(), value); });
+
+    // The pan bars' numbers are the canvas's left and top edges in its view.
+    connect(HScroll1, &DescendingScrollBar::numberChanged, this,
+            [this](int left) { MainPicture->move(left, MainPicture->y()); });
+    connect(VScroll1, &DescendingScrollBar::numberChanged, this,
+            [this](int top) { MainPicture->move(MainPicture->x(), top); });
+
+    CanvasPositioner& positioner = commands.positioner();
+    connect(MainPicture, &CanvasPicture::mousePressed, this,
+            [&positioner](QPoint position) { positioner.MainPicture_MouseDown(position); });
+    connect(MainPicture, &CanvasPicture::mouseMoved, this,
+            [&positioner](QPoint position) { positioner.MainPicture_MouseMove(position); });
+    connect(MainPicture, &CanvasPicture::mouseReleased, this,
+            [&positioner] { positioner.MainPicture_MouseUp(); });
 }
 
-void MainForm::menufile_AboutToShow()
+void MainForm::currentChanged(int index)
 {
-    const bool any = document_.count() > 0;
-    for (const char* name : {"menuSave", "menuSaveData"}) {
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
-            action->setEnabled(any);
-        }
+    // Files named earlier may be gone from view; showing the slide names them again.
+    statusBar()->clearMessage();
+    if (index >= 0) {
+        List1_Click();
     }
-}
-
-void MainForm::Command9_Click()
-{
-    Label3->setText(questions_.AskBgmFile());
 }
 
 bool MainForm::isMenuShortcut(const QKeyEvent& key) const
@@ -251,10 +214,18 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
         Form_Resize();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    if (placement_ != nullptr) {
+        placement_->save(*this);
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainForm::Form_Load(const QString& commandLine)
@@ -268,12 +239,36 @@ void MainForm::Form_Load(const QString& commandLine)
 
 void MainForm::OpenWorkSpace(const QString& path)
 {
-    fileCommands_->OpenWorkSpace(path);
+    commands_->files().OpenWorkSpace(path);
+}
+
+void MainForm::AddImages(const QString& spec)
+{
+    commands_->slides().AddImages(spec);
 }
 
 void MainForm::List1_Click()
 {
-    slideCommands_->List1_Click();
+    const SlideItem* slide = document_.currentSlide();
+    if (slide == nullptr) {
+        return;
+    }
+    canvasPresenter_->showPicture(document_.currentPath(), QPoint(slide->PosX, slide->PosY),
+                                  document_.shownPart(*slide));
+    // Filling the panel runs its change handlers, which store the values back.
+    panel->fillFromSlide(*slide);
+    RefreshThumbnails(static_cast<qint16>(sclImage->value()), true);
+}
+
+void MainForm::RefreshThumbnails(qint16 first, bool removeSurplus)
+{
+    picImage->refresh(document_.paths(), document_.currentIndex(), first, removeSurplus,
+                      QColor::fromRgb(ColourRef::toRgb(document_.backColor())));
+}
+
+int MainForm::stripScrollValue() const
+{
+    return sclImage->value();
 }
 
 void MainForm::Form_Resize()
@@ -281,42 +276,54 @@ void MainForm::Form_Resize()
     layout_->Form_Resize();
 }
 
-void MainForm::RefreshThumbnails(qint16 first, bool removeSurplus)
+void MainForm::clearCanvas()
 {
-    picImage->refresh(document_.List1, document_.ListIndex, first, removeSurplus);
+    canvasPresenter_->clear();
 }
 
-void MainForm::AddImages(const QString& spec)
+void MainForm::placeCanvas(QPoint position)
 {
-    slideCommands_->AddImages(spec);
+    MainPicture->move(position);
 }
 
-void MainForm::setCurrentIndex(int index)
+void MainForm::showDraggedPicture(const QImage& picture, QPoint position)
 {
-    // Files named earlier may be gone from view; showing the slide names them again.
-    statusBar()->clearMessage();
-    document_.ListIndex = index >= 0 && index < document_.count() ? index : -1;
-    if (document_.ListIndex >= 0) {
-        List1_Click();
+    canvasPresenter_->showDragged(picture, position);
+}
+
+QImage MainForm::canvasPicture()
+{
+    return canvasPresenter_->finishedPicture();
+}
+
+void MainForm::resetPanelNumbers()
+{
+    panel->resetNumbers();
+}
+
+void MainForm::selectFirstEffect()
+{
+    panel->Combo1->setCurrentIndex(0);
+}
+
+void MainForm::startFrameDrag(int j)
+{
+    if (ThumbnailFrame* frame = picImage->frame(j)) {
+        frame->startDrag();
     }
-}
-
-EditableShow MainForm::currentShow() const
-{
-    EditableShow show;
-    show.document = document_.record;
-    show.imagePaths = document_.List1;
-    show.bgmPath = Label3->text();
-    show.canvasWidth = MainPicture->innerWidth();
-    show.canvasHeight = MainPicture->innerHeight();
-    show.backColor = MainPicture->backColor();
-    show.document.CanvasWidth = show.canvasWidth;
-    show.document.CanvasHeight = show.canvasHeight;
-    show.document.BackColor = show.backColor;
-    return show;
 }
 
 void MainForm::reportUndecodable(const QString& path)
 {
     statusBar()->showMessage(path + QStringLiteral(" を表示できません"));
+}
+
+QWidget* MainForm::dialogOwner()
+{
+    return this;
+}
+
+void MainForm::closeWindow()
+{
+    close();
 }

@@ -1,9 +1,7 @@
 #include "editor/MainLayout.h"
 
 #include "editor/CanvasPicture.h"
-#include "editor/MainForm.h"
-#include "editor/PropertyPanel.h"
-#include "editor/ThumbnailStrip.h"
+#include "editor/DescendingScrollBar.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,32 +37,34 @@ void setHeight(QWidget& widget, int height)
 
 }  // namespace
 
-MainLayout::MainLayout(MainForm& form) : form_(form) {}
+MainLayout::MainLayout(const Controls& controls, std::function<void()> refreshStrip)
+    : controls_(controls), refreshStrip_(std::move(refreshStrip))
+{}
 
-int MainLayout::fit(int view, int canvas, QScrollBar& bar)
+int MainLayout::fit(int view, int canvas, DescendingScrollBar& bar)
 {
     if (view >= canvas) {
-        bar.setRange(0, 0);
+        bar.setNumberRange(0, 0);
         return view / 2 - canvas / 2;
     }
-    // The bar's value is the canvas's left (or top) edge, from 0 down to view - canvas.
-    bar.setRange(std::max(view - canvas, static_cast<int>(std::numeric_limits<qint16>::min())), 0);
+    // The bar's number is the canvas's left (or top) edge, from 0 with the thumb at the start
+    // down to view - canvas with the thumb at the end.
+    bar.setNumberRange(0, std::max(view - canvas, int(std::numeric_limits<qint16>::min())));
     bar.setPageStep(view);
-    return bar.value();
+    return bar.number();
 }
 
 void MainLayout::Form_Resize()
 {
-    QWidget& client = *form_.centralWidget();
-    const int width = client.width();
-    const int height = client.height();
-    QWidget& strip = *form_.picImage;
-    QScrollBar& stripScroll = *form_.sclImage;
-    QWidget& panel = *form_.panel;
-    QLineEdit& bgmBox = *form_.Label3;
-    QWidget& view = *form_.MainView;
-    QScrollBar& hScroll = *form_.HScroll1;
-    QScrollBar& vScroll = *form_.VScroll1;
+    const int width = controls_.client.width();
+    const int height = controls_.client.height();
+    QWidget& strip = controls_.strip;
+    QScrollBar& stripScroll = controls_.stripScroll;
+    QWidget& panel = controls_.panel;
+    QLineEdit& bgmBox = controls_.bgmBox;
+    QWidget& view = controls_.view;
+    DescendingScrollBar& hScroll = controls_.hScroll;
+    DescendingScrollBar& vScroll = controls_.vScroll;
 
     setTop(strip, height - strip.height() - stripScroll.height());
     setWidth(strip, width);
@@ -74,7 +74,7 @@ void MainLayout::Form_Resize()
     setHeight(panel, strip.y() - panel.y());
     bgmBox.move(0, bgmBox.y());
     setWidth(bgmBox, panel.x() - kGap);
-    setLeft(*form_.Command9, bgmBox.width() - form_.Command9->width());
+    setLeft(controls_.bgmButton, bgmBox.width() - controls_.bgmButton.width());
     setWidth(view, panel.x() - vScroll.width() - kGap);
     setHeight(view, strip.y() - view.y() - hScroll.height() - kGap);
     setTop(hScroll, view.y() + view.height());
@@ -82,10 +82,19 @@ void MainLayout::Form_Resize()
     setLeft(vScroll, view.width());
     setHeight(vScroll, view.height());
 
-    CanvasPicture& canvas = *form_.MainPicture;
+    CanvasPicture& canvas = controls_.canvas;
     const int left = fit(view.width(), canvas.width(), hScroll);
     const int top = fit(view.height(), canvas.height(), vScroll);
     canvas.move(left, top);
 
-    form_.RefreshThumbnails(static_cast<qint16>(stripScroll.value()), false);
+    refreshStrip_();
+}
+
+QSize MainLayout::minimumInnerSize() const
+{
+    const int strip = controls_.strip.height() + controls_.stripScroll.height();
+    const int width = controls_.toolbarRight + kGap + controls_.panel.width();
+    const int everyStep = kViewTop + controls_.hScroll.height() + kGap + strip;
+    const int panel = kPanelTop + controls_.panel.minimumSizeHint().height() + strip;
+    return QSize(width, std::max(everyStep, panel));
 }

@@ -1,7 +1,15 @@
 #pragma once
 
-class MainForm;
+#include <QSize>
+
+#include <functional>
+
+class CanvasPicture;
+class DescendingScrollBar;
+class QLineEdit;
+class QPushButton;
 class QScrollBar;
+class QWidget;
 
 // `Form_Resize`: the window's fixed arrangement for its current inner size. Every step runs on
 // its own: a step whose width or height would be negative (a tiny or minimised window) is
@@ -16,13 +24,33 @@ public:
     static constexpr int kViewTop = 72;
     static constexpr int kPanelTop = 0;
 
-    explicit MainLayout(MainForm& form);
+    // The arranged controls, all children of `client`.
+    struct Controls {
+        QWidget& client;
+        QWidget& strip;
+        QScrollBar& stripScroll;
+        QWidget& panel;
+        QLineEdit& bgmBox;
+        QPushButton& bgmButton;
+        QWidget& view;
+        CanvasPicture& canvas;
+        DescendingScrollBar& hScroll;
+        DescendingScrollBar& vScroll;
+        int toolbarRight;  // the right edge of the toolbar's last button
+    };
+
+    // `refreshStrip` redraws the strip from its scroll value, keeping surplus frames.
+    MainLayout(const Controls& controls, std::function<void()> refreshStrip);
 
     void Form_Resize();
+    // The smallest inner size at which every step has room and the panel stays clear of the
+    // toolbar (the panel scrolls its controls when it is shorter than they are).
+    QSize minimumInnerSize() const;
 
 private:
     // Fits the canvas along one axis: centred when the view holds it, else panned by the bar.
-    static int fit(int view, int canvas, QScrollBar& bar);
+    static int fit(int view, int canvas, DescendingScrollBar& bar);
 
-    MainForm& form_;
+    Controls controls_;
+    std::function<void()> refreshStrip_;
 };

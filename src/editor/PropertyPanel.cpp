@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -22,6 +24,21 @@ constexpr int kBoxColumn = 0;
 constexpr int kSpinColumn = 1;
 constexpr int kUnitColumn = 2;
 constexpr int kColumnCount = 3;
+
+constexpr int kTimeMin = EditorDocument::kTimeMin;
+constexpr int kTimeMax = EditorDocument::kTimeMax;
+constexpr int kPositionMin = EditorDocument::kPositionMin;
+constexpr int kPositionMax = EditorDocument::kPositionMax;
+
+// Whether a box shows `stored`; a number still being typed is left to its typist.
+bool shows(const QLineEdit* box, qint32 stored)
+{
+    if (NumericText::isUnfinished(box->text())) {
+        return box->hasFocus();
+    }
+    const std::optional<double> value = NumericText::value(box->text());
+    return value && roundHalfEven(*value) == stored;
+}
 
 }  // namespace
 
@@ -36,23 +53,37 @@ PropertyPanel::PropertyPanel(EditorDocument& document, FileQuestions& questions,
 
 void PropertyPanel::buildControls()
 {
-    auto* grid = new QGridLayout(this);
+    // The controls keep their own size and scroll when the window leaves the panel less room.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    area_ = new QScrollArea(this);
+    area_->setObjectName(QStringLiteral("Frame1Area"));
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setWidgetResizable(true);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    content_ = new QWidget(area_);
+    content_->setObjectName(QStringLiteral("Frame1Content"));
+    area_->setWidget(content_);
+    frame->addWidget(area_);
+    auto* grid = new QGridLayout(content_);
     int row = 0;
     const auto caption = [&](const QString& text) {
-        grid->addWidget(new QLabel(text, this), row++, kBoxColumn, 1, kColumnCount);
+        grid->addWidget(new QLabel(text, content_), row++, kBoxColumn, 1, kColumnCount);
     };
-    const auto numberRow = [&](QLineEdit* box, SpinScrollBar* spin, const QString& unit) {
+    const auto numberRow = [&](QLineEdit* box, DescendingScrollBar* spin, const QString& unit) {
+        spin->setSingleStep(1);
+        spin->setPageStep(1);
         spin->setFixedWidth(kSpinWidth);
         spin->setFixedHeight(box->sizeHint().height());
         grid->addWidget(box, row, kBoxColumn);
         grid->addWidget(spin, row, kSpinColumn);
-        grid->addWidget(new QLabel(unit, this), row++, kUnitColumn);
+        grid->addWidget(new QLabel(unit, content_), row++, kUnitColumn);
     };
 
     caption(QStringLiteral("表示時間"));
-    Text1 = new QLineEdit(QString::number(kTimeMin), this);
+    Text1 = new QLineEdit(QString::number(kTimeMin), content_);
     Text1->setObjectName(QStringLiteral("Text1"));
-    VScroll2 = new SpinScrollBar(kTimeMax, kTimeMin, this);
+    VScroll2 = new DescendingScrollBar(Qt::Vertical, kTimeMax, kTimeMin, content_);
     VScroll2->setObjectName(QStringLiteral("VScroll2"));
     VScroll2->setNumber(kTimeMin);
     numberRow(Text1, VScroll2, QStringLiteral("1/1000秒"));
@@ -60,9 +91,9 @@ void PropertyPanel::buildControls()
     const QString positionCaptions[2] = {QStringLiteral("表示位置X"), QStringLiteral("表示位置Y")};
     for (int n = 0; n < 2; ++n) {
         caption(positionCaptions[n]);
-        Text2[n] = new QLineEdit(QStringLiteral("0"), this);
+        Text2[n] = new QLineEdit(QStringLiteral("0"), content_);
         Text2[n]->setObjectName(QStringLiteral("Text2_%1").arg(n));
-        VScroll3[n] = new SpinScrollBar(kPositionMax, kPositionMin, this);
+        VScroll3[n] = new DescendingScrollBar(Qt::Vertical, kPositionMax, kPositionMin, content_);
         VScroll3[n]->setObjectName(QStringLiteral("VScroll3_%1").arg(n));
         VScroll3[n]->setNumber(0);
         numberRow(Text2[n], VScroll3[n], QStringLiteral("ピクセル"));
@@ -87,15 +118,15 @@ void PropertyPanel::buildControls()
     caption(QStringLiteral("効果音"));
     Text3 = new QLineEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Command12 = new QPushButton(QStringLiteral("参照"), this);
+    Command12 = new QPushButton(QStringLiteral("参照"), content_);
     Command12->setObjectName(QStringLiteral("Command12"));
     grid->addWidget(Text3, row, kBoxColumn, 1, kUnitColumn);
     grid->addWidget(Command12, row++, kUnitColumn);
 
-    Check2 = new QCheckBox(QStringLiteral("前のイメージを残す"), this);
+    Check2 = new QCheckBox(QStringLiteral("前のイメージを残す"), content_);
     Check2->setObjectName(QStringLiteral("Check2"));
     grid->addWidget(Check2, row++, kBoxColumn, 1, kColumnCount);
-    Check1 = new QCheckBox(QStringLiteral("背景と同じ色を透過"), this);
+    Check1 = new QCheckBox(QStringLiteral("背景と同じ色を透過"), content_);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setEnabled(false);
     grid->addWidget(Check1, row++, kBoxColumn, 1, kColumnCount);
@@ -107,11 +138,22 @@ void PropertyPanel::buildControls()
 void PropertyPanel::connectHandlers()
 {
     connect(Text1, &QLineEdit::textChanged, this, &PropertyPanel::Text1_Change);
-    connect(VScroll2, &SpinScrollBar::numberChanged, this, &PropertyPanel::VScroll2_Change);
+    connect(VScroll2, &DescendingScrollBar::numberChanged, this, &PropertyPanel::VScroll2_Change);
+    // A number left unfinished gets the value the change handler gives any other non-number.
+    connect(Text1, &QLineEdit::editingFinished, this, [this] {
+        if (NumericText::isUnfinished(Text1->text())) {
+            Text1->setText(QString::number(kTimeMin));
+        }
+    });
     for (int n = 0; n < 2; ++n) {
         connect(Text2[n], &QLineEdit::textChanged, this, [this, n] { Text2_Change(n); });
-        connect(VScroll3[n], &SpinScrollBar::numberChanged, this,
+        connect(VScroll3[n], &DescendingScrollBar::numberChanged, this,
                 [this, n] { VScroll3_Change(n); });
+        connect(Text2[n], &QLineEdit::editingFinished, this, [this, n] {
+            if (NumericText::isUnfinished(Text2[n]->text())) {
+                Text2[n]->setText(QStringLiteral("0"));
+            }
+        });
     }
     connect(Combo1, &QComboBox::currentIndexChanged, this, &PropertyPanel::Combo1_Click);
     connect(Combo2, &QComboBox::currentIndexChanged, this, &PropertyPanel::Combo2_Click);
@@ -119,6 +161,36 @@ void PropertyPanel::connectHandlers()
     connect(Command12, &QPushButton::clicked, this, &PropertyPanel::Command12_Click);
     connect(Check2, &QCheckBox::toggled, this, &PropertyPanel::Check2_Click);
     connect(Check1, &QCheckBox::toggled, this, &PropertyPanel::Check1_Click);
+    connect(&document_, &EditorDocument::slideEdited, this, &PropertyPanel::mirror);
+}
+
+void PropertyPanel::mirror(int index)
+{
+    const SlideItem* slide = document_.currentSlide();
+    if (slide == nullptr || index != document_.currentIndex()) {
+        return;
+    }
+    const SlideItem shown = *slide;
+    if (!shows(Text1, shown.DisplayTime)) {
+        Text1->setText(QString::number(shown.DisplayTime));
+    }
+    if (!shows(Text2[0], shown.PosX)) {
+        Text2[0]->setText(QString::number(shown.PosX));
+    }
+    if (!shows(Text2[1], shown.PosY)) {
+        Text2[1]->setText(QString::number(shown.PosY));
+    }
+    if (Combo1->currentIndex() != shown.EffectNumber) {
+        Combo1->setCurrentIndex(shown.EffectNumber);
+    }
+    if (Combo2->currentIndex() != shown.SpeedIndex) {
+        Combo2->setCurrentIndex(shown.SpeedIndex);
+    }
+    if (Text3->text() != shown.SoundPath) {
+        Text3->setText(shown.SoundPath);
+    }
+    Check2->setChecked(shown.KeepPrevious != 0);
+    Check1->setChecked(shown.Transparent != 0);
 }
 
 void PropertyPanel::fillFromSlide(const SlideItem& slide)
@@ -144,6 +216,9 @@ void PropertyPanel::resetNumbers()
 
 void PropertyPanel::Text1_Change()
 {
+    if (NumericText::isUnfinished(Text1->text())) {
+        return;
+    }
     // Invalid entries are replaced; the replacement runs this handler again with valid text.
     const std::optional<double> value = NumericText::value(Text1->text());
     const bool tooLarge = value && *value > kTimeMax;
@@ -155,9 +230,7 @@ void PropertyPanel::Text1_Change()
     }
     const int time = roundHalfEven(*value);
     VScroll2->setNumber(time);
-    if (SlideItem* slide = document_.selectedSlide()) {
-        slide->DisplayTime = time;
-    }
+    document_.setDisplayTime(time);
 }
 
 void PropertyPanel::VScroll2_Change()
@@ -170,6 +243,9 @@ void PropertyPanel::VScroll2_Change()
 
 void PropertyPanel::Text2_Change(int index)
 {
+    if (NumericText::isUnfinished(Text2[index]->text())) {
+        return;
+    }
     const std::optional<double> value = NumericText::value(Text2[index]->text());
     if (!value) {
         Text2[index]->setText(QStringLiteral("0"));
@@ -181,8 +257,10 @@ void PropertyPanel::Text2_Change(int index)
     }
     const int position = roundHalfEven(*value);
     VScroll3[index]->setNumber(position);
-    if (SlideItem* slide = document_.selectedSlide()) {
-        (index == 0 ? slide->PosX : slide->PosY) = position;
+    if (index == 0) {
+        document_.setPosX(position);
+    } else {
+        document_.setPosY(position);
     }
 }
 
@@ -197,25 +275,21 @@ void PropertyPanel::VScroll3_Change(int index)
 void PropertyPanel::Combo1_Click()
 {
     // A number outside the list (from a file) leaves no entry selected and is kept as it is.
-    SlideItem* slide = document_.selectedSlide();
-    if (slide && Combo1->currentIndex() >= 0) {
-        slide->EffectNumber = Combo1->currentIndex();
+    if (Combo1->currentIndex() >= 0) {
+        document_.setEffectNumber(Combo1->currentIndex());
     }
 }
 
 void PropertyPanel::Combo2_Click()
 {
-    SlideItem* slide = document_.selectedSlide();
-    if (slide && Combo2->currentIndex() >= 0) {
-        slide->SpeedIndex = Combo2->currentIndex();
+    if (Combo2->currentIndex() >= 0) {
+        document_.setSpeedIndex(Combo2->currentIndex());
     }
 }
 
 void PropertyPanel::Text3_Change()
 {
-    if (SlideItem* slide = document_.selectedSlide()) {
-        slide->SoundPath = Text3->text();
-    }
+    document_.setSoundPath(Text3->text());
 }
 
 void PropertyPanel::Command12_Click()
@@ -225,16 +299,12 @@ void PropertyPanel::Command12_Click()
 
 void PropertyPanel::Check2_Click()
 {
-    if (SlideItem* slide = document_.selectedSlide()) {
-        slide->KeepPrevious = Check2->isChecked() ? 1 : 0;
-    }
+    document_.setKeepPrevious(Check2->isChecked());
     // Greying out keeps the transparency tick and the slide's flag as they are.
     Check1->setEnabled(Check2->isChecked());
 }
 
 void PropertyPanel::Check1_Click()
 {
-    if (SlideItem* slide = document_.selectedSlide()) {
-        slide->Transparent = Check1->isChecked() ? 1 : 0;
-    }
+    document_.setTransparent(Check1->isChecked());
 }

@@ -1,42 +1,43 @@
 #pragma once
 
-#include "editor/SpinScrollBar.h"
+#include "editor/DescendingScrollBar.h"
 
 #include <QGroupBox>
 
-struct EditorDocument;
+class EditorDocument;
 class FileQuestions;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 struct SlideItem;
 
-// The property panel "プロパティ" (`Frame1`): edits the selected slide's settings. Every edit
-// is written straight into the selected slide; with no slide selected the handlers still
-// validate and mirror the controls but store nothing.
+// The property panel "プロパティ" (`Frame1`): shows the current slide's settings and forwards
+// every edit to the document at once; with no current slide the handlers still validate and
+// mirror the controls but store nothing. A box holding nothing or a sign alone is a number still
+// being typed: it stores nothing until a number follows, and becomes the nearest allowed value
+// ("1" or "0") if editing ends there. The controls keep their own size: a panel made shorter by
+// the window scrolls them.
 class PropertyPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // Limits of the numeric boxes.
-    static constexpr int kTimeMin = 1;
-    static constexpr int kTimeMax = 10000;
-    static constexpr int kPositionMin = -1000;
-    static constexpr int kPositionMax = 1000;
-
     PropertyPanel(EditorDocument& document, FileQuestions& questions, QWidget* parent = nullptr);
 
-    // Shows a slide's settings; the change handlers store back the same values.
+    // Shows a slide's settings; the change handlers store them back, held to their limits.
     void fillFromSlide(const SlideItem& slide);
     // The display-time box and both position boxes to "0" (New, Delete all).
     void resetNumbers();
+    // The controls at their own size; the panel scrolls them when it is shorter.
+    QWidget* content() const { return content_; }
+    QScrollArea* area() const { return area_; }
 
     // The controls, named as the program's handlers know them. The spins' top end is their
     // largest number (read and set them through number()/setNumber()).
     QLineEdit* Text1 = nullptr;  // display time
-    SpinScrollBar* VScroll2 = nullptr;
+    DescendingScrollBar* VScroll2 = nullptr;
     QLineEdit* Text2[2] = {nullptr, nullptr};  // position X, Y
-    SpinScrollBar* VScroll3[2] = {nullptr, nullptr};
+    DescendingScrollBar* VScroll3[2] = {nullptr, nullptr};
     QComboBox* Combo1 = nullptr;  // effect
     QComboBox* Combo2 = nullptr;  // speed
     QLineEdit* Text3 = nullptr;   // sound-effect path
@@ -47,6 +48,8 @@ public:
 private:
     void buildControls();
     void connectHandlers();
+    // Shows again what the document holds for the current slide where a control differs.
+    void mirror(int index);
 
     void Text1_Change();
     void VScroll2_Change();
@@ -61,4 +64,6 @@ private:
 
     EditorDocument& document_;
     FileQuestions& questions_;
+    QScrollArea* area_ = nullptr;
+    QWidget* content_ = nullptr;
 };

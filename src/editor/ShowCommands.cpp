@@ -1,27 +1,27 @@
 #include "editor/ShowCommands.h"
 
 #include "builder/SaveForm.h"
-#include "editor/CanvasPicture.h"
-#include "editor/MainForm.h"
+#include "editor/EditorDocument.h"
+#include "editor/EditorView.h"
 #include "platform/Preview.h"
 
-ShowCommands::ShowCommands(MainForm& form) : form_(form) {}
-
-void ShowCommands::copyCanvasIntoRecord()
-{
-    ShowDocument& record = form_.document().record;
-    record.CanvasWidth = form_.MainPicture->innerWidth();
-    record.CanvasHeight = form_.MainPicture->innerHeight();
-    record.BackColor = form_.MainPicture->backColor();
-}
+ShowCommands::ShowCommands(EditorDocument& document, EditorView& view, ProgramState& state,
+                           Prompter& prompter, FileQuestions& questions, QString applicationFolder)
+    : document_(document),
+      view_(view),
+      state_(state),
+      prompter_(prompter),
+      questions_(questions),
+      applicationFolder_(std::move(applicationFolder))
+{}
 
 void ShowCommands::menupreview_Click()
 {
-    if (form_.document().count() == 0) {
+    if (document_.count() == 0) {
         return;
     }
-    copyCanvasIntoRecord();
-    Preview::run(form_.currentShow(), form_.state());
+    document_.copyCanvasIntoRecord();
+    Preview::run(document_.show(), state_);
 }
 
 void ShowCommands::Command4_Click()
@@ -31,15 +31,15 @@ void ShowCommands::Command4_Click()
 
 void ShowCommands::menuSave_Click()
 {
-    copyCanvasIntoRecord();
-    const EditableShow show = form_.currentShow();
-    SaveForm dialog(show, form_.prompter(), form_.questions(), form_.applicationFolder(), &form_);
+    document_.copyCanvasIntoRecord();
+    SaveForm dialog(document_.show(), prompter_, questions_, applicationFolder_,
+                    view_.dialogOwner());
     dialog.exec();
 }
 
 void ShowCommands::Command2_Click()
 {
-    if (form_.document().count() > 0) {
+    if (document_.count() > 0) {
         menuSave_Click();
     }
 }

@@ -1,13 +1,20 @@
 #pragma once
 
-class MainForm;
+#include <QString>
+
+class EditorDocument;
+class EditorView;
+class FileQuestions;
+class ProgramState;
+class Prompter;
 
 // The commands that take the whole show elsewhere: the full-screen preview and the builder
 // dialog. Both first copy the canvas's size and colour into the record, which holds them as
-// copies of the canvas.
+// copies of the canvas. Neither waits for pictures the editor is still decoding.
 class ShowCommands {
 public:
-    explicit ShowCommands(MainForm& form);
+    ShowCommands(EditorDocument& document, EditorView& view, ProgramState& state,
+                 Prompter& prompter, FileQuestions& questions, QString applicationFolder);
 
     void menupreview_Click();
     void Command4_Click();
@@ -17,7 +24,10 @@ public:
     void Command2_Click();
 
 private:
-    void copyCanvasIntoRecord();
-
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    ProgramState& state_;
+    Prompter& prompter_;
+    FileQuestions& questions_;
+    const QString applicationFolder_;
 };

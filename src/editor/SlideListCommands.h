@@ -4,20 +4,23 @@
 #include <QStringList>
 #include <QtGlobal>
 
-class MainForm;
+class EditorDocument;
+class EditorView;
+class FileQuestions;
+class Prompter;
 
-// The operations on the list of slides: select, add (dialog, duplicate, files dropped), copy
-// the canvas, delete one or all, move one place, and swap two slides by dragging one
-// thumbnail onto another. Each changes the path list and the slides together and then redraws
-// what changed.
+// The operations on the list of slides: add (dialog, duplicate, files dropped), copy the
+// canvas, delete one or all, move one place, and select or swap slides through the thumbnail
+// frames. Each changes the document and then asks the view to redraw what changed.
 class SlideListCommands {
 public:
     static constexpr qint16 kTrue = -1;
     static inline const QString kTooManyTitle = QStringLiteral("イメージの追加");
 
-    explicit SlideListCommands(MainForm& form);
+    SlideListCommands(EditorDocument& document, EditorView& view, FileQuestions& questions,
+                      Prompter& prompter);
 
-    void List1_Click();
+    // One full path, or a folder followed by file names, separated by NUL characters.
     void AddImages(const QString& spec);
 
     void menuadd_Click();
@@ -39,8 +42,10 @@ public:
     qint16 DragArmed = 0;
 
 private:
-    int scrollValue() const;
-    void exchange(int a, int b);
+    qint16 scrollValue() const;
 
-    MainForm& form_;
+    EditorDocument& document_;
+    EditorView& view_;
+    FileQuestions& questions_;
+    Prompter& prompter_;
 };

@@ -2,26 +2,29 @@
 
 #include "player/ImageDecoder.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
 ThumbnailCache::ThumbnailCache() : entries_(kCapacityBytes) {}
 
-QImage ThumbnailCache::thumbnail(const QString& path, QSize size)
+QString ThumbnailCache::key(const QString& path, QSize size)
 {
-    const QFileInfo info(path);
-    const qint64 fileSize = info.exists() ? info.size() : -1;
-    const QDateTime modified = info.lastModified();
-    if (const Entry* entry = entries_.object(path);
-        entry != nullptr && entry->fileSize == fileSize && entry->modified == modified &&
-        entry->size == size) {
-        return entry->picture;
+    return QStringLiteral("%1\n%2x%3").arg(path).arg(size.width()).arg(size.height());
+}
+
+std::optional<QImage> ThumbnailCache::find(const QString& path, QSize size, const FileStamp& stamp)
+{
+    const Entry* entry = entries_.object(key(path, size));
+    if (entry == nullptr || !(entry->stamp == stamp)) {
+        return std::nullopt;
     }
-    auto* entry = new Entry{fileSize, modified, size, decode(path, size)};
-    const QImage picture = entry->picture;
+    return entry->picture;
+}
+
+void ThumbnailCache::insert(const QString& path, QSize size, const FileStamp& stamp,
+                            const QImage& picture)
+{
     const qsizetype cost = std::max<qsizetype>(1, picture.sizeInBytes());
-    entries_.insert(path, entry, cost);
-    return picture;
+    entries_.insert(key(path, size), new Entry{stamp, picture}, cost);
 }
 
 QImage ThumbnailCache::decode(const QString& path, QSize size)
@@ -29,7 +32,6 @@ QImage ThumbnailCache::decode(const QString& path, QSize size)
     if (size.isEmpty()) {
         return QImage();
     }
-    QImageReader::setAllocationLimit(ImageDecoder::kAllocationLimitMiB);
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // Below 50 the JPEG decoder takes its fast paths; at thumbnail size the difference is not

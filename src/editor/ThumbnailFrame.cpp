@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -11,6 +12,8 @@
 #include <QPixmap>
 
 namespace {
+
+constexpr int kMidLightness = 128;
 
 // A dragged frame names its strip and program, so frames dragged from another window or
 // another running program are not taken for this strip's own.
@@ -50,27 +53,56 @@ QSize ThumbnailFrame::innerSize() const
     return image_.size();
 }
 
-void ThumbnailFrame::showPicture(const QImage& picture)
+void ThumbnailFrame::showPicture(const QString& path, const QImage& picture)
 {
-    if (picture.isNull()) {
-        image_.fill(palette().color(QPalette::Window));
-    } else {
-        QPainter painter(&image_);
-        painter.drawImage(image_.rect(), picture);
-    }
-    update();
+    path_ = path;
+    picture_ = picture;
+    waiting_ = false;
+    outlined_ = false;
+    compose();
+}
+
+void ThumbnailFrame::showWaiting(const QString& path, QColor background)
+{
+    path_ = path;
+    picture_ = QImage();
+    background_ = background;
+    waiting_ = true;
+    outlined_ = false;
+    compose();
+}
+
+void ThumbnailFrame::pictureArrived(const QImage& picture)
+{
+    picture_ = picture;
+    waiting_ = false;
+    compose();
 }
 
 void ThumbnailFrame::drawOutline()
 {
+    outlined_ = true;
+    compose();
+}
+
+void ThumbnailFrame::compose()
+{
+    if (picture_.isNull()) {
+        image_.fill(waiting_ ? background_ : palette().color(QPalette::Window));
+    }
     QPainter painter(&image_);
-    const QRect outline(0, 0, image_.width() - 1, image_.height() - 1);
-    painter.setBrush(Qt::NoBrush);
-    // The window-background colour is that of text areas (Base), not of dialogs (Window).
-    painter.setPen(QPen(palette().color(QPalette::Base), kOutlineWidth));
-    painter.drawRect(outline);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kHighlightWidth));
-    painter.drawRect(outline);
+    if (!picture_.isNull()) {
+        painter.drawImage(image_.rect(), picture_);
+    }
+    if (outlined_) {
+        const QRect outline(0, 0, image_.width() - 1, image_.height() - 1);
+        painter.setBrush(Qt::NoBrush);
+        // The window-background colour is that of text areas (Base), not of dialogs (Window).
+        painter.setPen(QPen(palette().color(QPalette::Base), kOutlineWidth));
+        painter.drawRect(outline);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kHighlightWidth));
+        painter.drawRect(outline);
+    }
     painter.end();
     update();
 }
@@ -105,6 +137,13 @@ void ThumbnailFrame::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().dark());
     painter.fillRect(rect().adjusted(kBorder, kBorder, 0, 0), palette().light());
     painter.drawImage(kBorder, kBorder, image_);
+    if (waiting_) {
+        painter.setPen(background_.lightness() < kMidLightness ? Qt::white : Qt::black);
+        const QRect inner(QPoint(kBorder, kBorder), image_.size());
+        const QString name =
+            fontMetrics().elidedText(QFileInfo(path_).fileName(), Qt::ElideMiddle, inner.width());
+        painter.drawText(inner, Qt::AlignCenter, name);
+    }
 }
 
 void ThumbnailFrame::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,6 @@
 #include "editor/ThumbnailStrip.h"
 
-#include "editor/ThumbnailCache.h"
+#include "editor/PictureLoader.h"
 #include "editor/ThumbnailFrame.h"
 
 #include <QDragEnterEvent>
@@ -8,12 +8,13 @@
 #include <QMimeData>
 #include <QScrollBar>
 
-ThumbnailStrip::ThumbnailStrip(ThumbnailCache& cache, QScrollBar& scroll, QWidget* parent)
-    : QWidget(parent), cache_(cache), scroll_(scroll)
+ThumbnailStrip::ThumbnailStrip(PictureLoader& pictures, QScrollBar& scroll, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), scroll_(scroll)
 {
     setObjectName(QStringLiteral("picImage"));
     setAcceptDrops(true);
     createFrame(0)->show();
+    connect(&pictures_, &PictureLoader::thumbnailReady, this, &ThumbnailStrip::thumbnailArrived);
 }
 
 ThumbnailFrame* ThumbnailStrip::createFrame(int j)
@@ -30,7 +31,8 @@ ThumbnailFrame* ThumbnailStrip::createFrame(int j)
     return frame;
 }
 
-void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, bool removeSurplus)
+void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, bool removeSurplus,
+                             QColor background)
 {
     const int frameWidth = frames_.first()->width();
     const int stripWidth = width();
@@ -59,19 +61,27 @@ void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, b
         }
     }
 
+    QStringList shown;
     for (int i = std::max(first, 0); i < count && i - first < frames_.size(); ++i) {
         ThumbnailFrame* frame = frames_[i - first];
         frame->move((i - first) * frameWidth, frame->y());
-        const QImage picture = cache_.thumbnail(paths[i], frame->innerSize());
-        frame->showPicture(picture);
-        if (picture.isNull()) {
+        const PictureLoader::Thumbnail thumbnail =
+            pictures_.thumbnail(paths[i], frame->innerSize());
+        if (thumbnail.status == PictureLoader::Status::Waiting) {
+            frame->showWaiting(paths[i], background);
+        } else {
+            frame->showPicture(paths[i], thumbnail.picture);
+        }
+        if (thumbnail.status == PictureLoader::Status::Undecodable) {
             Q_EMIT undecodable(paths[i]);
         }
         frame->show();
         if (i == current) {
             frame->drawOutline();
         }
+        shown.append(paths[i]);
     }
+    pictures_.keepThumbnailsOf(shown);
 
     // The range lets the last slide's frame be shown whole.
     int whole = k;
@@ -82,6 +92,22 @@ void ThumbnailStrip::refresh(const QStringList& paths, int current, int first, b
     scroll_.setPageStep(1);
     if (whole > 0) {
         scroll_.setPageStep(whole);
+    }
+}
+
+void ThumbnailStrip::thumbnailArrived(const QString& path, QSize size)
+{
+    for (ThumbnailFrame* frame : std::as_const(frames_)) {
+        if (!frame->isWaiting() || frame->path() != path || frame->innerSize() != size) {
+            continue;
+        }
+        const PictureLoader::Thumbnail thumbnail = pictures_.thumbnail(path, size);
+        if (thumbnail.status != PictureLoader::Status::Waiting) {
+            frame->pictureArrived(thumbnail.picture);
+        }
+        if (thumbnail.status == PictureLoader::Status::Undecodable) {
+            Q_EMIT undecodable(path);
+        }
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include "DialogTestSupport.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -41,7 +43,7 @@ protected:
 TEST_F(FileDialogQuestionsTest, FiltersKeepTheirDescriptionsAndGiveQtTheirPatterns)
 {
     EXPECT_EQ(FileDialogQuestions::nameFilter({"クレモアファイル(*.kwp)", "*.kwp"}),
-              QStringLiteral("クレモアファイル(*.kwp)"));
+              QStringLiteral("クレモアファイル(*.kwp) (*.kwp)"));
     EXPECT_EQ(FileDialogQuestions::nameFilter({"ビットマップ&JPEG(*.bmp;*.jpg)", "*.bmp;*.jpg"}),
               QStringLiteral("ビットマップ&JPEG(*.bmp;*.jpg) (*.bmp *.jpg)"));
     EXPECT_EQ(FileDialogQuestions::nameFilter({"MIDI&WAVE", "*.mid;*.midi;*.wav"}),
@@ -61,10 +63,9 @@ TEST_F(FileDialogQuestionsTest, EveryQuestionHasItsTitleFiltersAndInitialFilter)
          QFileDialog::AnyFile},
         {FileDialogQuestions::kWorkspaceOpen, "作業ファイルを開く", 1, "クレモアファイル(*.kwp)",
          QFileDialog::ExistingFile},
-        {FileDialogQuestions::kImageFiles, "イメージの追加", 3,
-         "ビットマップ&JPEG(*.bmp;*.jpg) (*.bmp *.jpg)", QFileDialog::ExistingFiles},
-        {FileDialogQuestions::kBgmFile, "BGMの追加", 3, "MIDI&WAVE (*.mid *.midi *.wav)",
-         QFileDialog::ExistingFile},
+        {FileDialogQuestions::kImageFiles, "イメージの追加", 3, "ビットマップ&JPEG(*.bmp;*.jpg)",
+         QFileDialog::ExistingFiles},
+        {FileDialogQuestions::kBgmFile, "BGMの追加", 3, "MIDI&WAVE", QFileDialog::ExistingFile},
         {FileDialogQuestions::kSoundFile, "効果音の追加", 1, "WAVE サウンド(*.wav)",
          QFileDialog::ExistingFile},
         {FileDialogQuestions::kIconFile, "アイコンの変更", 1, "アイコンファイル(*.ico)",
@@ -83,6 +84,50 @@ TEST_F(FileDialogQuestionsTest, EveryQuestionHasItsTitleFiltersAndInitialFilter)
     FileDialogQuestions::configure(save, FileDialogQuestions::kWorkspaceSave);
     EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+// What the user reads in the dialog's filter list, and what the dialog then lists.
+TEST_F(FileDialogQuestionsTest, FilterTextsAreShownAsWrittenAndFilterByTheirPatterns)
+{
+    const struct {
+        const FileDialogQuestions::Question& question;
+        QStringList shown;
+        QStringList patterns;  // of the filter selected at the start
+    } expected[] = {
+        {FileDialogQuestions::kWorkspaceSave, {"クレモアファイル(*.kwp)"}, {"*.kwp"}},
+        {FileDialogQuestions::kWorkspaceOpen, {"クレモアファイル(*.kwp)"}, {"*.kwp"}},
+        {FileDialogQuestions::kImageFiles,
+         {"ビットマップ&JPEG(*.bmp;*.jpg)", "ビットマップ(*.bmp)", "JPEG(*.jpg)"},
+         {"*.bmp", "*.jpg"}},
+        {FileDialogQuestions::kBgmFile,
+         {"MIDI シーケンス(*.mid;*.midi)", "WAVE サウンド(*.wav)", "MIDI&WAVE"},
+         {"*.mid", "*.midi", "*.wav"}},
+        {FileDialogQuestions::kSoundFile, {"WAVE サウンド(*.wav)"}, {"*.wav"}},
+        {FileDialogQuestions::kIconFile, {"アイコンファイル(*.ico)"}, {"*.ico"}},
+    };
+    for (const auto& spec : expected) {
+        QFileDialog dialog;
+        FileDialogQuestions::configure(dialog, spec.question);
+        const auto* list = dialog.findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(list, nullptr);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) {
+            shown.append(list->itemText(i));
+        }
+        EXPECT_EQ(shown, spec.shown) << spec.question.title.toStdString();
+        const auto* files = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->nameFilters(), spec.patterns) << spec.question.title.toStdString();
+    }
+
+    // Choosing another filter lists by its patterns.
+    QFileDialog dialog;
+    FileDialogQuestions::configure(dialog, FileDialogQuestions::kImageFiles);
+    auto* list = dialog.findChild<QComboBox*>("fileTypeCombo");
+    list->setCurrentIndex(2);
+    Q_EMIT list->activated(2);
+    EXPECT_EQ(dialog.findChild<QFileSystemModel*>()->nameFilters(), QStringList{"*.jpg"});
+    EXPECT_EQ(list->currentText(), QStringLiteral("JPEG(*.jpg)"));
 }
 
 TEST_F(FileDialogQuestionsTest, AnswersAreOnePathOrAFolderFollowedByNames)
@@ -119,7 +164,7 @@ TEST_F(FileDialogQuestionsTest, AConfirmedQuestionMovesTheCurrentFolderToTheChos
     answerWith(tune);
     EXPECT_EQ(questions.AskBgmFile(), QDir::toNativeSeparators(tune));
     EXPECT_EQ(shownFolder, QDir(dir.path()).absolutePath());
-    EXPECT_EQ(shownFilter, QStringLiteral("MIDI&WAVE (*.mid *.midi *.wav)"));
+    EXPECT_EQ(shownFilter, QStringLiteral("MIDI&WAVE"));
     EXPECT_EQ(QDir::currentPath(), QDir(dir.filePath("music")).absolutePath());
 
     const QString sound = dir.filePath("music/beep.wav");

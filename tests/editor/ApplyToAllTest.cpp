@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "FakeEditorView.h"
 #include "editor/ApplyToAllCommands.h"
 #include "editor/Main.h"
 #include "editor/PropertyPanel.h"
@@ -19,33 +20,24 @@ constexpr int kEffectEntries = 36;
 constexpr char kChildRun[] = "KREMOA_RANDOM_EFFECTS_RUN";
 const QString kEffectsLine = QStringLiteral("random effects:");
 
-class ApplyToAllWindowTest : public EditorFixture {
+// The commands on a document and a recording view: no window.
+class ApplyToAllTest : public ::testing::Test {
 protected:
-    PropertyPanel& panel() const { return *form->panel; }
-    const QList<SlideItem>& slides() const { return document().record.Slides; }
-};
+    static void SetUpTestSuite() { ensureApplication(); }
 
-// Commands of the test's own, driven through their handlers.
-class ApplyToAllTest : public ApplyToAllWindowTest {
-protected:
-    ApplyToAllCommands commands{*form};
-};
-
-TEST_F(ApplyToAllWindowTest, MenuItemsRunTheCommands)
-{
-    addSlides(2);
-    panel().Text1->setText(QStringLiteral("3000"));
-    action("menuAllTime")->trigger();
-    EXPECT_EQ(slides()[0].DisplayTime, 3000);
-    EXPECT_EQ(slides()[1].DisplayTime, 3000);
-
-    action("menuRandamEffect")->trigger();
-    RandomGenerator fresh;
-    for (const SlideItem& slide : slides()) {
-        EXPECT_EQ(slide.EffectNumber,
-                  static_cast<int>(std::floor(double(fresh.next()) * kEffectEntries)));
+    // `count` slides; the current one is `current`, with every setting given.
+    void makeShow(int count, int current)
+    {
+        document.add(QStringList(count, QStringLiteral("/p/a.bmp")));
+        document.setCurrentIndex(current);
     }
-}
+    const QList<SlideItem>& slides() const { return document.record().Slides; }
+
+    EditorDocument document;
+    FakeEditorView view;
+    ProgramState state;
+    ApplyToAllCommands commands{document, view, state.Random};
+};
 
 TEST_F(ApplyToAllTest, EveryCommandDoesNothingWithoutSlides)
 {
@@ -57,24 +49,24 @@ TEST_F(ApplyToAllTest, EveryCommandDoesNothingWithoutSlides)
     commands.menuAllNokosu_Click();
     commands.menuAllTransparent_Click();
     EXPECT_TRUE(slides().isEmpty());
-    EXPECT_EQ(document().ListIndex, -1);
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_TRUE(view.calls.isEmpty());
     // The random command drew nothing: the generator still gives its first number.
     RandomGenerator fresh;
-    EXPECT_EQ(form->state().Random.next(), fresh.next());
+    EXPECT_EQ(state.Random.next(), fresh.next());
 }
 
-TEST_F(ApplyToAllTest, PanelValuesAreWrittenIntoEverySlide)
+TEST_F(ApplyToAllTest, TheCurrentSlidesSettingsAreWrittenIntoEverySlide)
 {
-    addSlides(3);
-    form->setCurrentIndex(1);
-    panel().Text2[0]->setText(QStringLiteral("-40"));
-    panel().Text2[1]->setText(QStringLiteral("75"));
-    panel().Text1->setText(QStringLiteral("2500"));
-    panel().Text3->setText(QStringLiteral("/sounds/ding.wav"));
-    panel().Check2->setChecked(true);
-    panel().Check1->setChecked(true);
+    makeShow(3, 1);
+    document.setPosition(-40, 75);
+    document.setDisplayTime(2500);
+    document.setSoundPath(QStringLiteral("/sounds/ding.wav"));
+    document.setKeepPrevious(true);
+    document.setTransparent(true);
 
     commands.menuAllichisitei_Click();
+    EXPECT_EQ(view.calls, QStringList{"List1_Click"}) << "the current slide is shown again";
     commands.menuAllTime_Click();
     commands.menuAllSound_Click();
     commands.menuAllNokosu_Click();
@@ -87,42 +79,19 @@ TEST_F(ApplyToAllTest, PanelValuesAreWrittenIntoEverySlide)
         EXPECT_EQ(slide.SoundPath, QStringLiteral("/sounds/ding.wav"));
         EXPECT_EQ(slide.KeepPrevious, 1);
         EXPECT_EQ(slide.Transparent, 1);
+        EXPECT_EQ(slide.EffectNumber, 0);
     }
-    EXPECT_EQ(document().ListIndex, 1);
-}
-
-TEST_F(ApplyToAllTest, FractionsInThePanelAreRoundedHalfToEvenForEverySlide)
-{
-    addSlides(2);
-    form->setCurrentIndex(0);
-    // The spins already stand at the whole numbers, so the boxes keep the fractions typed.
-    panel().Text2[0]->setText(QStringLiteral("2"));
-    panel().Text2[0]->setText(QStringLiteral("2.5"));
-    panel().Text2[1]->setText(QStringLiteral("-4"));
-    panel().Text2[1]->setText(QStringLiteral("-3.5"));
-    panel().Text1->setText(QStringLiteral("12"));
-    panel().Text1->setText(QStringLiteral("12.5"));
-    ASSERT_EQ(panel().Text2[0]->text(), QStringLiteral("2.5"));
-    ASSERT_EQ(panel().Text1->text(), QStringLiteral("12.5"));
-
-    commands.menuAllichisitei_Click();
-    commands.menuAllTime_Click();
-
-    for (const SlideItem& slide : slides()) {
-        EXPECT_EQ(slide.PosX, 2);
-        EXPECT_EQ(slide.PosY, -4);
-        EXPECT_EQ(slide.DisplayTime, 12);
-    }
+    EXPECT_EQ(document.currentIndex(), 1);
+    EXPECT_EQ(view.calls.size(), 5);
 }
 
 TEST_F(ApplyToAllTest, EffectCommandCopiesTheEffectButNotTheSpeed)
 {
-    addSlides(3);
-    form->setCurrentIndex(0);
-    panel().Combo2->setCurrentIndex(1);
-    form->setCurrentIndex(2);
-    panel().Combo2->setCurrentIndex(3);
-    panel().Combo1->setCurrentIndex(17);
+    makeShow(3, 0);
+    document.setSpeedIndex(1);
+    document.setCurrentIndex(2);
+    document.setSpeedIndex(3);
+    document.setEffectNumber(17);
 
     commands.menuAlleffect_Click();
 
@@ -134,10 +103,9 @@ TEST_F(ApplyToAllTest, EffectCommandCopiesTheEffectButNotTheSpeed)
     EXPECT_EQ(slides()[2].SpeedIndex, 3);
 }
 
-TEST_F(ApplyToAllTest, RandomEffectsDrawFromTheProgramGeneratorAndShowTheSelectedSlide)
+TEST_F(ApplyToAllTest, RandomEffectsDrawFromTheProgramGeneratorInSlideOrder)
 {
-    addSlides(5);
-    form->setCurrentIndex(3);
+    makeShow(5, 3);
     commands.menuRandamEffect_Click();
 
     RandomGenerator fresh;
@@ -147,31 +115,76 @@ TEST_F(ApplyToAllTest, RandomEffectsDrawFromTheProgramGeneratorAndShowTheSelecte
         EXPECT_GE(slide.EffectNumber, 0);
         EXPECT_LT(slide.EffectNumber, kEffectEntries);
     }
-    EXPECT_EQ(panel().Combo1->currentIndex(), slides()[3].EffectNumber);
+    EXPECT_EQ(view.calls, QStringList{"List1_Click"});
 }
 
 TEST_F(ApplyToAllTest, RandomEffectsAreTheSameAfterEveryFreshStart)
 {
-    addSlides(5);
+    makeShow(5, 0);
     commands.menuRandamEffect_Click();
     QList<qint32> first;
     for (const SlideItem& slide : slides()) {
         first.append(slide.EffectNumber);
     }
 
-    // A second program start: a new window with its own program state.
-    form = std::make_unique<MainForm>(questions, prompter, QDir::currentPath(),
-                                      QDir::tempPath() + QDir::separator());
-    ApplyToAllCommands secondCommands(*form);
-    addSlides(5);
+    // A second program start: its own document and program state.
+    EditorDocument second;
+    ProgramState secondState;
+    ApplyToAllCommands secondCommands(second, view, secondState.Random);
+    second.add(QStringList(5, QStringLiteral("/p/a.bmp")));
+    second.setCurrentIndex(4);
     secondCommands.menuRandamEffect_Click();
-    QList<qint32> second;
-    for (const SlideItem& slide : slides()) {
-        second.append(slide.EffectNumber);
+    QList<qint32> again;
+    for (const SlideItem& slide : second.record().Slides) {
+        again.append(slide.EffectNumber);
     }
-    EXPECT_EQ(first, second);
+    EXPECT_EQ(first, again);
     // Five draws that are not all alike: the numbers really come from the generator.
     EXPECT_GT(QSet<qint32>(first.begin(), first.end()).size(), 1);
+}
+
+// The commands in the window, with the values the panel holds.
+class ApplyToAllWindowTest : public EditorFixture {};
+
+TEST_F(ApplyToAllWindowTest, MenuItemsRunTheCommands)
+{
+    addSlides(2);
+    panel()->Text1->setText(QStringLiteral("3000"));
+    action("menuAllTime")->trigger();
+    EXPECT_EQ(slides()[0].DisplayTime, 3000);
+    EXPECT_EQ(slides()[1].DisplayTime, 3000);
+
+    action("menuRandamEffect")->trigger();
+    RandomGenerator fresh;
+    for (const SlideItem& slide : slides()) {
+        EXPECT_EQ(slide.EffectNumber,
+                  static_cast<int>(std::floor(double(fresh.next()) * kEffectEntries)));
+    }
+    EXPECT_EQ(panel()->Combo1->currentIndex(), slides()[1].EffectNumber);
+}
+
+TEST_F(ApplyToAllWindowTest, FractionsInThePanelAreRoundedHalfToEvenForEverySlide)
+{
+    addSlides(2);
+    document().setCurrentIndex(0);
+    // The spins already stand at the whole numbers, so the boxes keep the fractions typed.
+    panel()->Text2[0]->setText(QStringLiteral("2"));
+    panel()->Text2[0]->setText(QStringLiteral("2.5"));
+    panel()->Text2[1]->setText(QStringLiteral("-4"));
+    panel()->Text2[1]->setText(QStringLiteral("-3.5"));
+    panel()->Text1->setText(QStringLiteral("12"));
+    panel()->Text1->setText(QStringLiteral("12.5"));
+    ASSERT_EQ(panel()->Text2[0]->text(), QStringLiteral("2.5"));
+    ASSERT_EQ(panel()->Text1->text(), QStringLiteral("12.5"));
+
+    action("menuAllichisitei")->trigger();
+    action("menuAllTime")->trigger();
+
+    for (const SlideItem& slide : slides()) {
+        EXPECT_EQ(slide.PosX, 2);
+        EXPECT_EQ(slide.PosY, -4);
+        EXPECT_EQ(slide.DisplayTime, 12);
+    }
 }
 
 // Starts the program as a user would, adds five images and gives them random effects.
@@ -187,7 +200,7 @@ TEST_F(ApplyToAllWindowTest, RandomEffectsRepeatInEveryRunOfTheProgram)
         }
         started->findChild<QAction*>(QStringLiteral("menuRandamEffect"))->trigger();
         QStringList numbers;
-        for (const SlideItem& slide : started->document().record.Slides) {
+        for (const SlideItem& slide : started->document().record().Slides) {
             numbers.append(QString::number(slide.EffectNumber));
         }
         std::printf("%s %s\n", qPrintable(kEffectsLine), qPrintable(numbers.join(u' ')));

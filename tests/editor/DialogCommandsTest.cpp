@@ -15,7 +15,7 @@ TEST_F(DialogCommandsTest, SizeAndColourDialogsNeedASlide)
     action("menusize")->trigger();
     action("menucolor")->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(form->MainPicture->size(), QSize(254, 254));
+    EXPECT_EQ(canvas()->size(), QSize(254, 254));
 }
 
 TEST_F(DialogCommandsTest, ANewCanvasSizeLaysTheWindowOutAndShowsTheSlideAgain)
@@ -27,23 +27,22 @@ TEST_F(DialogCommandsTest, ANewCanvasSizeLaysTheWindowOutAndShowsTheSlideAgain)
         dialog.findChild<QPushButton*>("Command1_0")->click();
     });
     action("menusize")->trigger();
-    EXPECT_EQ(form->MainPicture->innerWidth(), 900);
-    EXPECT_EQ(form->MainPicture->innerHeight(), 100);
-    EXPECT_EQ(form->HScroll1->minimum(), form->MainView->width() - 904);
-    EXPECT_EQ(form->MainPicture->image().pixel(5, 5), qRgb(255, 0, 0));
-    EXPECT_EQ(form->MainPicture->image().pixel(850, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas()->innerWidth(), 900);
+    EXPECT_EQ(canvas()->innerHeight(), 100);
+    EXPECT_EQ(hScroll()->last(), view()->width() - 904);
+    EXPECT_EQ(canvas()->image().pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas()->image().pixel(850, 50), qRgb(0, 0, 0));
 }
 
 TEST_F(DialogCommandsTest, CancellingTheColourDialogKeepsTheColour)
 {
     form->AddImages(media.solidImage("red.bmp", {20, 20}, Qt::red));
-    form->MainPicture->setBackColor(0x00ff0000);
+    document().setBackColor(0x00ff0000);
     whenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
     action("menucolor")->trigger();
-    EXPECT_EQ(form->MainPicture->backColor(), 0x00ff0000u);
-    EXPECT_EQ(form->MainPicture->image().pixel(2, 2), qRgb(255, 0, 0))
-        << "the slide is shown again";
-    EXPECT_EQ(form->MainPicture->image().pixel(100, 100), qRgb(0, 0, 255));
+    EXPECT_EQ(canvas()->backColor(), 0x00ff0000u);
+    EXPECT_EQ(canvas()->image().pixel(2, 2), qRgb(255, 0, 0)) << "the slide is shown again";
+    EXPECT_EQ(canvas()->image().pixel(100, 100), qRgb(0, 0, 255));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ protected:
 TEST_F(DialogMenusTest, SizeDialogOpensOnTheCanvasInnerSize)
 {
     addSlides(1);
-    form->MainPicture->setInnerSize(321, 123);
+    document().setCanvasSize(QSize(321, 123));
     QStringList shown;
     whenShown<SizeForm>([&shown, this](SizeForm& dialog) {
         expectOwnedAndModal(dialog);
@@ -40,15 +40,15 @@ TEST_F(DialogMenusTest, SizeDialogOpensOnTheCanvasInnerSize)
     });
     action("menusize")->trigger();
     EXPECT_EQ(shown, QStringList({QStringLiteral("321"), QStringLiteral("123")}));
-    EXPECT_EQ(form->MainPicture->innerWidth(), 640);
-    EXPECT_EQ(form->MainPicture->innerHeight(), 480);
+    EXPECT_EQ(canvas()->innerWidth(), 640);
+    EXPECT_EQ(canvas()->innerHeight(), 480);
     EXPECT_TRUE(prompter.asked.isEmpty());
 }
 
 TEST_F(DialogMenusTest, ColourPickerLoadsTheCanvasColourAfreshEachTimeAndOkSetsIt)
 {
     addSlides(1);
-    form->MainPicture->setBackColor(0x00FF8000u);
+    document().setBackColor(0x00FF8000u);
     QList<QStringList> opened;
     const auto read = [](const RGBForm& dialog) {
         return QStringList(
@@ -62,7 +62,7 @@ TEST_F(DialogMenusTest, ColourPickerLoadsTheCanvasColourAfreshEachTimeAndOkSetsI
         dialog.Command1[1]->click();
     });
     action("menucolor")->trigger();
-    EXPECT_EQ(form->MainPicture->backColor(), 0x00FF8000u) << "cancelled";
+    EXPECT_EQ(canvas()->backColor(), 0x00FF8000u) << "cancelled";
 
     whenShown<RGBForm>([&](RGBForm& dialog) {
         opened.append(read(dialog));
@@ -73,7 +73,7 @@ TEST_F(DialogMenusTest, ColourPickerLoadsTheCanvasColourAfreshEachTimeAndOkSetsI
     action("menucolor")->trigger();
     const QStringList loaded = {QStringLiteral("0"), QStringLiteral("128"), QStringLiteral("255")};
     EXPECT_EQ(opened, QList<QStringList>({loaded, loaded}));
-    EXPECT_EQ(form->MainPicture->backColor(), 0x00FF1000u);
+    EXPECT_EQ(canvas()->backColor(), 0x00FF1000u);
 }
 
 TEST_F(DialogMenusTest, TopicsOpenTheManualBesideTheProgramWithoutAMessage)

@@ -45,7 +45,7 @@ protected:
     {
         const QStringList paths = addSlides(3);
         for (int i = 0; i < 3; ++i) {
-            SlideItem& slide = document().record.Slides[i];
+            SlideItem slide;
             slide.DisplayTime = 1500 + i;
             slide.PosX = -10 * i;
             slide.PosY = 20 + i;
@@ -54,10 +54,11 @@ protected:
             slide.SoundPath = QStringLiteral("/sounds/s%1.wav").arg(i);
             slide.KeepPrevious = static_cast<qint16>(i % 2);
             slide.Transparent = 1;
+            editSlide(i, slide);
         }
-        form->MainPicture->setInnerSize(320, 240);
-        form->MainPicture->setBackColor(0x00ff0000);
-        form->Label3->setText("/music/m.mid");
+        document().setCanvasSize(QSize(320, 240));
+        document().setBackColor(0x00ff0000);
+        bgmBox()->setText("/music/m.mid");
         return paths;
     }
     QString savedAs(const QString& answer)
@@ -83,7 +84,7 @@ TEST_F(FileCommandsTest, SavedShowOpensBackWithSpeedsAtZeroAndEverythingElseEqua
     ASSERT_TRUE(QFileInfo(file + ".kwp").isFile());
     EXPECT_TRUE(prompter.asked.isEmpty()) << "no message after a successful save";
 
-    QList<SlideItem> expected = document().record.Slides;
+    QList<SlideItem> expected = document().record().Slides;
     for (SlideItem& slide : expected) {
         slide.SpeedIndex = 0;
     }
@@ -92,18 +93,18 @@ TEST_F(FileCommandsTest, SavedShowOpensBackWithSpeedsAtZeroAndEverythingElseEqua
 
     questions.answerNext(file + ".kwp");
     button("Command11")->click();
-    EXPECT_EQ(document().List1, paths);
-    EXPECT_EQ(document().record.Slides, expected);
-    EXPECT_EQ(document().record.SlideCount, 3);
-    EXPECT_EQ(document().record.CanvasWidth, 320);
-    EXPECT_EQ(document().record.CanvasHeight, 240);
-    EXPECT_EQ(document().record.BackColor, 0x00ff0000u);
-    EXPECT_EQ(form->MainPicture->innerWidth(), 320);
-    EXPECT_EQ(form->MainPicture->innerHeight(), 240);
-    EXPECT_EQ(form->MainPicture->backColor(), 0x00ff0000u);
-    EXPECT_EQ(form->Label3->text(), "/music/m.mid");
-    EXPECT_EQ(document().ListIndex, 0);
-    EXPECT_EQ(form->panel->Text1->text(), "1500");
+    EXPECT_EQ(document().paths(), paths);
+    EXPECT_EQ(document().record().Slides, expected);
+    EXPECT_EQ(document().record().SlideCount, 3);
+    EXPECT_EQ(document().record().CanvasWidth, 320);
+    EXPECT_EQ(document().record().CanvasHeight, 240);
+    EXPECT_EQ(document().record().BackColor, 0x00ff0000u);
+    EXPECT_EQ(canvas()->innerWidth(), 320);
+    EXPECT_EQ(canvas()->innerHeight(), 240);
+    EXPECT_EQ(canvas()->backColor(), 0x00ff0000u);
+    EXPECT_EQ(bgmBox()->text(), "/music/m.mid");
+    EXPECT_EQ(document().currentIndex(), 0);
+    EXPECT_EQ(panel()->Text1->text(), "1500");
 }
 
 TEST_F(FileCommandsTest, TheSuffixIsAddedUnlessTheNameEndsInKwpInAnyCase)
@@ -131,7 +132,7 @@ TEST_F(FileCommandsTest, AnsweringYesReplacesTheExistingFile)
     EXPECT_EQ(prompter.asked[0].title, QStringLiteral("作業中のデータの保存"));
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Warning);
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(readAll(target), WorkspaceFile::encode(WorkspaceFile::fromShow(form->currentShow())));
+    EXPECT_EQ(readAll(target), WorkspaceFile::encode(WorkspaceFile::fromShow(document().show())));
 }
 
 TEST_F(FileCommandsTest, AnOverwriteThatCannotBeWrittenKeepsTheOldFile)
@@ -193,7 +194,7 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndLeavesWhatWasThere)
 TEST_F(FileCommandsTest, AFileThatIsNotAWorkspaceIsRefusedAndNothingChanges)
 {
     const QStringList paths = makeShow();
-    const QList<SlideItem> slides = document().record.Slides;
+    const QList<SlideItem> slides = document().record().Slides;
     for (const QByteArray& bytes : {QByteArray(),
                                     QByteArray("\x03\x00"
                                                "399",
@@ -211,16 +212,16 @@ TEST_F(FileCommandsTest, AFileThatIsNotAWorkspaceIsRefusedAndNothingChanges)
         EXPECT_EQ(question.icon, Prompter::Icon::Warning);
         EXPECT_EQ(question.buttons, Prompter::Buttons::Ok);
     }
-    EXPECT_EQ(document().List1, paths);
-    EXPECT_EQ(document().record.Slides, slides);
-    EXPECT_EQ(form->MainPicture->innerWidth(), 320);
+    EXPECT_EQ(document().paths(), paths);
+    EXPECT_EQ(document().record().Slides, slides);
+    EXPECT_EQ(canvas()->innerWidth(), 320);
 }
 
 TEST_F(FileCommandsTest, AWorkspaceWithACanvasTheSizeDialogCannotMakeIsRefused)
 {
     const QStringList paths = makeShow();
     const auto workspaceWithCanvas = [this](qint32 width, qint32 height) {
-        EditableShow show = form->currentShow();
+        EditableShow show = document().show();
         show.canvasWidth = width;
         show.canvasHeight = height;
         const QString path = dir.filePath(QStringLiteral("canvas%1x%2.kwp").arg(width).arg(height));
@@ -238,39 +239,39 @@ TEST_F(FileCommandsTest, AWorkspaceWithACanvasTheSizeDialogCannotMakeIsRefused)
         EXPECT_EQ(question.text, QStringLiteral("開けません"));
         EXPECT_EQ(question.title, QStringLiteral("失敗"));
     }
-    EXPECT_EQ(document().List1, paths);
-    EXPECT_EQ(form->MainPicture->innerWidth(), 320);
-    EXPECT_EQ(form->MainPicture->innerHeight(), 240);
+    EXPECT_EQ(document().paths(), paths);
+    EXPECT_EQ(canvas()->innerWidth(), 320);
+    EXPECT_EQ(canvas()->innerHeight(), 240);
 
     questions.answerNext(workspaceWithCanvas(9999, 1));
     action("menuOpen")->trigger();
     EXPECT_EQ(prompter.asked.size(), 4);
-    EXPECT_EQ(form->MainPicture->innerWidth(), 9999);
-    EXPECT_EQ(form->MainPicture->innerHeight(), 1);
+    EXPECT_EQ(canvas()->innerWidth(), 9999);
+    EXPECT_EQ(canvas()->innerHeight(), 1);
 }
 
 TEST_F(FileCommandsTest, CancellingTheOpenDialogChangesNothing)
 {
     const QStringList paths = makeShow();
     action("menuOpen")->trigger();
-    EXPECT_EQ(document().List1, paths);
+    EXPECT_EQ(document().paths(), paths);
     EXPECT_TRUE(prompter.asked.isEmpty());
 }
 
 TEST_F(FileCommandsTest, NewKeepsNothingOfThePreviousShow)
 {
     makeShow();
-    form->panel->Combo1->setCurrentIndex(7);
+    panel()->Combo1->setCurrentIndex(7);
     button("Command1")->click();
     EXPECT_EQ(document().count(), 0);
-    EXPECT_EQ(document().ListIndex, -1);
-    EXPECT_EQ(document().record, ShowDocument());
-    EXPECT_EQ(form->Label3->text(), QString());
-    EXPECT_EQ(form->MainPicture->size(), QSize(254, 254));
-    EXPECT_EQ(form->MainPicture->backColor(), 0u);
-    EXPECT_EQ(form->MainPicture->image().pixel(5, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(form->panel->Combo1->currentIndex(), 0);
-    EXPECT_EQ(form->panel->Text2[0]->text(), "0");
+    EXPECT_EQ(document().currentIndex(), -1);
+    EXPECT_EQ(document().record(), ShowDocument());
+    EXPECT_EQ(bgmBox()->text(), QString());
+    EXPECT_EQ(canvas()->size(), QSize(254, 254));
+    EXPECT_EQ(canvas()->backColor(), 0u);
+    EXPECT_EQ(canvas()->image().pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(panel()->Combo1->currentIndex(), 0);
+    EXPECT_EQ(panel()->Text2[0]->text(), "0");
 }
 
 TEST_F(FileCommandsTest, ExitClosesTheWindowWithoutAsking)

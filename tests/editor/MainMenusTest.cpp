@@ -157,7 +157,7 @@ TEST_F(MainMenusTest, TheToolbarCreateAndPreviewButtonsDoNothingWithoutSlides)
     button("Command4")->click();
     action("menupreview")->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(document().record.CanvasWidth, 0);
+    EXPECT_EQ(document().record().CanvasWidth, 0);
 
     addSlides(1);
     QString shownTitle;
@@ -167,18 +167,18 @@ TEST_F(MainMenusTest, TheToolbarCreateAndPreviewButtonsDoNothingWithoutSlides)
     });
     button("Command2")->click();
     EXPECT_EQ(shownTitle, QStringLiteral("スクリーンセーバーの作成"));
-    EXPECT_EQ(document().record.CanvasWidth, 250) << "the build copies the canvas size first";
+    EXPECT_EQ(document().record().CanvasWidth, 250) << "the build copies the canvas size first";
 }
 
 TEST_F(MainMenusTest, TheBgmBrowseButtonPutsTheAnswerInTheBoxAndCancelClearsIt)
 {
-    QPushButton* browse = form->Command9;
+    QPushButton* browse = bgmButton();
     EXPECT_EQ(browse->text(), QStringLiteral("参照"));
     questions.answerNext("/music/tune.mid");
     browse->click();
-    EXPECT_EQ(form->Label3->text(), "/music/tune.mid");
+    EXPECT_EQ(bgmBox()->text(), "/music/tune.mid");
     browse->click();
-    EXPECT_EQ(form->Label3->text(), QString());
+    EXPECT_EQ(bgmBox()->text(), QString());
     EXPECT_EQ(questions.asked, QStringList({"AskBgmFile", "AskBgmFile"}));
 }
 
@@ -188,7 +188,7 @@ TEST_F(MainMenusTest, ShortcutsRunTheirCommands)
     const QString picture = media.solidImage("one.bmp", {8, 8}, Qt::red);
     questions.answerNext(picture);
     QTest::keyClick(form.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(document().List1, QStringList{picture});
+    EXPECT_EQ(document().paths(), QStringList{picture});
     QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(document().count(), 2);
     QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
@@ -198,31 +198,31 @@ TEST_F(MainMenusTest, ShortcutsRunTheirCommands)
 TEST_F(MainMenusTest, ShortcutsReachTheirItemsEvenFromATextBox)
 {
     QApplication::setActiveWindow(form.get());
-    form->MainPicture->setInnerSize(12, 10);
+    document().setCanvasSize(QSize(12, 10));
     const QString picture = media.solidImage("one.bmp", {8, 8}, Qt::red);
-    QLineEdit* box = form->panel->Text3;
+    QLineEdit* box = panel()->Text3;
     box->setFocus();
     box->setText("typed");
     questions.answerNext(picture);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(document().List1, QStringList{picture}) << "Ctrl+A adds, not selects the text";
-    QTest::keyClick(form->Label3, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(document().paths(), QStringList{picture}) << "Ctrl+A adds, not selects the text";
+    QTest::keyClick(bgmBox(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(document().count(), 2);
 
     QApplication::clipboard()->clear();
-    QTest::keyClick(form->panel->Text1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(panel()->Text1, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(12, 10))
         << "Ctrl+C copies the canvas, not the box's text";
-    QTest::keyClick(form->panel->Text2[0], Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(panel()->Text2[0], Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(document().count(), 1);
-    QTest::keyClick(form->Label3, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(bgmBox(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(document().count(), 0);
 
     // Keys without a menu item stay with the box.
-    form->Label3->setText("abc");
-    form->Label3->selectAll();
-    QTest::keyClick(form->Label3, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(form->Label3->text(), QString());
+    bgmBox()->setText("abc");
+    bgmBox()->selectAll();
+    QTest::keyClick(bgmBox(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(bgmBox()->text(), QString());
 }
 
 }  // namespace

@@ -140,9 +140,9 @@ TEST_F(ManualTest, DescribesTheToolbarThePanelAndTheWindowsControls)
         ++buttons;
     }
     EXPECT_EQ(buttons, 10);
-    expectDescribed(form->panel->title(), "property panel");
-    expectWidgetTextsDescribed(*form->panel, "property panel");
-    expectDescribed(form->Command9->text(), "main window");
+    expectDescribed(panel()->title(), "property panel");
+    expectWidgetTextsDescribed(*panel(), "property panel");
+    expectDescribed(bgmButton()->text(), "main window");
     expectDescribed(QStringLiteral("BGM"), "main window");
 }
 
@@ -154,7 +154,7 @@ TEST_F(ManualTest, DescribesEveryDialog)
     expectWidgetTextsDescribed(colour, "colour picker");
     AboutForm about;
     expectDescribed(about.windowTitle(), "about box");
-    SaveForm builder(form->currentShow(), prompter, questions, form->applicationFolder());
+    SaveForm builder(document().show(), prompter, questions, form->applicationFolder());
     expectWidgetTextsDescribed(builder, "builder");
 }
 

@@ -10,6 +10,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <QKeyEvent>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,14 +47,29 @@ protected:
 
     void SetUp() override
     {
-        document.List1 = {QStringLiteral("/a.bmp"), QStringLiteral("/b.bmp")};
-        document.record.Slides = {SlideItem(), SlideItem()};
-        document.record.SlideCount = 2;
-        document.ListIndex = 1;
+        document.add({QStringLiteral("/a.bmp"), QStringLiteral("/b.bmp")});
+        document.setCurrentIndex(1);
     }
 
-    const SlideItem& selected() const { return document.record.Slides[1]; }
-    const SlideItem& other() const { return document.record.Slides[0]; }
+    const SlideItem& selected() const { return document.record().Slides[1]; }
+    const SlideItem& other() const { return document.record().Slides[0]; }
+    // Replaces what a box holds by typing, as a user does: select all, type, and finish with
+    // the Enter key when `finish` says so.
+    static void type(QLineEdit* box, const QString& keys, bool finish = false)
+    {
+        box->selectAll();
+        if (keys.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Backspace);
+        }
+        // One key event per character, full-width ones too, as an input method sends them.
+        for (const QChar character : keys) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QApplication::sendEvent(box, &press);
+        }
+        if (finish) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    }
 
     EditorDocument document;
     ScriptedFileQuestions questions;
@@ -68,10 +86,10 @@ TEST_F(PropertyPanelTest, StartsWithTheInitialTextsAndLists)
     EXPECT_EQ(panel.Text2[1]->text(), QStringLiteral("0"));
     EXPECT_EQ(panel.VScroll3[0]->number(), 0);
     EXPECT_EQ(panel.VScroll3[1]->number(), 0);
-    EXPECT_EQ(panel.VScroll2->top(), 10000);
-    EXPECT_EQ(panel.VScroll2->bottom(), 1);
-    EXPECT_EQ(panel.VScroll3[1]->top(), 1000);
-    EXPECT_EQ(panel.VScroll3[1]->bottom(), -1000);
+    EXPECT_EQ(panel.VScroll2->first(), 10000);
+    EXPECT_EQ(panel.VScroll2->last(), 1);
+    EXPECT_EQ(panel.VScroll3[1]->first(), 1000);
+    EXPECT_EQ(panel.VScroll3[1]->last(), -1000);
 
     ASSERT_EQ(panel.Combo1->count(), 36);
     EXPECT_EQ(panel.Combo1->itemText(0), QStringLiteral("なし"));
@@ -169,7 +187,7 @@ TEST_F(PropertyPanelTest, PositionBoxesReplaceInvalidEntriesAndStoreTheResult)
 TEST_F(PropertyPanelTest, UpArrowOfTheSpinsIncreasesAndStopsAtTheLimits)
 {
     panel.show();
-    SpinScrollBar* time = panel.VScroll2;
+    DescendingScrollBar* time = panel.VScroll2;
     panel.Text1->setText(QStringLiteral("5"));
     clickAt(time, QPoint(time->width() / 2, 1));
     EXPECT_EQ(panel.Text1->text(), QStringLiteral("6"));
@@ -237,8 +255,8 @@ TEST_F(PropertyPanelTest, KeepPreviousEnablesTransparencyWithoutChangingIt)
 
 TEST_F(PropertyPanelTest, WithoutSelectedSlideHandlersValidateButStoreNothing)
 {
-    document.ListIndex = -1;
-    const QList<SlideItem> before = document.record.Slides;
+    document.setCurrentIndex(-1);
+    const QList<SlideItem> before = document.record().Slides;
 
     panel.Text1->setText(QStringLiteral("zz"));
     EXPECT_EQ(panel.Text1->text(), QStringLiteral("1"));
@@ -252,7 +270,7 @@ TEST_F(PropertyPanelTest, WithoutSelectedSlideHandlersValidateButStoreNothing)
     EXPECT_TRUE(panel.Check1->isEnabled());
     panel.Check1->click();
 
-    EXPECT_EQ(document.record.Slides, before);
+    EXPECT_EQ(document.record().Slides, before);
 }
 
 TEST_F(PropertyPanelTest, FillingFromASlideShowsItAndStoresBackTheSameValues)
@@ -266,9 +284,7 @@ TEST_F(PropertyPanelTest, FillingFromASlideShowsItAndStoresBackTheSameValues)
     slide.SoundPath = QStringLiteral("/s/a.wav");
     slide.KeepPrevious = 1;
     slide.Transparent = 1;
-    document.record.Slides[1] = slide;
-
-    panel.fillFromSlide(document.record.Slides[1]);
+    panel.fillFromSlide(slide);
 
     EXPECT_EQ(panel.Text1->text(), QStringLiteral("4321"));
     EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("-12"));
@@ -285,16 +301,15 @@ TEST_F(PropertyPanelTest, FillingFromASlideShowsItAndStoresBackTheSameValues)
 
 TEST_F(PropertyPanelTest, EffectNumberOutsideTheListIsKeptWhenShown)
 {
-    SlideItem slide;
-    slide.EffectNumber = 99;
-    document.record.Slides[1] = slide;
-    panel.fillFromSlide(slide);
+    document.setEffectNumber(99);
+    panel.fillFromSlide(selected());
     EXPECT_EQ(selected().EffectNumber, 99);
+    EXPECT_EQ(panel.Combo1->currentIndex(), -1);
 }
 
 TEST_F(PropertyPanelTest, ResettingTheNumbersLeavesTimeOneAndPositionsZero)
 {
-    document.ListIndex = -1;
+    document.setCurrentIndex(-1);
     panel.Text1->setText(QStringLiteral("700"));
     panel.Text2[0]->setText(QStringLiteral("70"));
     panel.Text2[1]->setText(QStringLiteral("-70"));
@@ -302,6 +317,74 @@ TEST_F(PropertyPanelTest, ResettingTheNumbersLeavesTimeOneAndPositionsZero)
     EXPECT_EQ(panel.Text1->text(), QStringLiteral("1"));
     EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("0"));
     EXPECT_EQ(panel.Text2[1]->text(), QStringLiteral("0"));
+}
+
+TEST_F(PropertyPanelTest, ASignTypedFirstKeepsItsPlaceUntilTheNumberFollows)
+{
+    type(panel.Text2[0], QStringLiteral("-"));
+    EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("-"));
+    EXPECT_EQ(selected().PosX, 0);
+    type(panel.Text2[0], QStringLiteral("-50"));
+    EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("-50"));
+    EXPECT_EQ(selected().PosX, -50);
+    EXPECT_EQ(panel.VScroll3[0]->number(), -50);
+
+    type(panel.Text2[1], QStringLiteral("-5000"));
+    EXPECT_EQ(panel.Text2[1]->text(), QStringLiteral("-1000"));
+    EXPECT_EQ(selected().PosY, -1000);
+    type(panel.Text2[1], QStringLiteral("+25"));
+    EXPECT_EQ(selected().PosY, 25);
+
+    // Full width, as a Japanese input method types it.
+    type(panel.Text2[0], QStringLiteral("－３"));
+    EXPECT_EQ(selected().PosX, -3);
+
+    type(panel.Text1, QStringLiteral("-5"));
+    EXPECT_EQ(panel.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(selected().DisplayTime, 1);
+}
+
+TEST_F(PropertyPanelTest, AnEmptyBoxWaitsForTheNumberAndEndsAsTheNearestValueIfNoneCame)
+{
+    panel.Text1->setText(QStringLiteral("2500"));
+    type(panel.Text1, QString());
+    EXPECT_EQ(panel.Text1->text(), QString());
+    EXPECT_EQ(selected().DisplayTime, 2500);
+    QTest::keyClick(panel.Text1, Qt::Key_7);
+    EXPECT_EQ(panel.Text1->text(), QStringLiteral("7"));
+    EXPECT_EQ(selected().DisplayTime, 7);
+
+    type(panel.Text1, QString(), true);
+    EXPECT_EQ(panel.Text1->text(), QStringLiteral("1"));
+    EXPECT_EQ(selected().DisplayTime, 1);
+    type(panel.Text2[0], QStringLiteral("-"), true);
+    EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(selected().PosX, 0);
+}
+
+TEST_F(PropertyPanelTest, EditsMadeElsewhereAreShownAtOnce)
+{
+    document.setPosition(12, -7);
+    document.setDisplayTime(4200);
+    document.setEffectNumber(5);
+    document.setSpeedIndex(2);
+    document.setSoundPath(QStringLiteral("/s/b.wav"));
+    document.setKeepPrevious(true);
+    document.setTransparent(true);
+    EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("12"));
+    EXPECT_EQ(panel.Text2[1]->text(), QStringLiteral("-7"));
+    EXPECT_EQ(panel.VScroll3[1]->number(), -7);
+    EXPECT_EQ(panel.Text1->text(), QStringLiteral("4200"));
+    EXPECT_EQ(panel.Combo1->currentIndex(), 5);
+    EXPECT_EQ(panel.Combo2->currentIndex(), 2);
+    EXPECT_EQ(panel.Text3->text(), QStringLiteral("/s/b.wav"));
+    EXPECT_TRUE(panel.Check2->isChecked());
+    EXPECT_TRUE(panel.Check1->isEnabled());
+    EXPECT_TRUE(panel.Check1->isChecked());
+
+    // Another slide's edits are not this panel's.
+    document.placeSlide(0, {300, 300});
+    EXPECT_EQ(panel.Text2[0]->text(), QStringLiteral("12"));
 }
 
 }  // namespace

@@ -10,8 +10,7 @@ namespace {
 // The panel inside the main window: showing a slide fills it, and its edits go to that slide.
 class PropertyPanelWindowTest : public EditorFixture {
 protected:
-    PropertyPanel& panel() const { return *form->panel; }
-    QList<SlideItem>& slides() const { return document().record.Slides; }
+    PropertyPanel& panelOf() const { return *panel(); }
 };
 
 TEST_F(PropertyPanelWindowTest, ShowingASlideFillsEveryControlAndChangesNoSlide)
@@ -28,28 +27,28 @@ TEST_F(PropertyPanelWindowTest, ShowingASlideFillsEveryControlAndChangesNoSlide)
     first.Transparent = 1;
     SlideItem second;
     second.KeepPrevious = 1;
-    slides()[0] = first;
-    slides()[1] = second;
+    editSlide(0, first);
+    editSlide(1, second);
 
-    form->setCurrentIndex(1);
-    EXPECT_TRUE(panel().Check2->isChecked());
-    EXPECT_TRUE(panel().Check1->isEnabled());
-    EXPECT_FALSE(panel().Check1->isChecked());
+    document().setCurrentIndex(1);
+    EXPECT_TRUE(panelOf().Check2->isChecked());
+    EXPECT_TRUE(panelOf().Check1->isEnabled());
+    EXPECT_FALSE(panelOf().Check1->isChecked());
 
-    form->setCurrentIndex(0);
-    EXPECT_EQ(panel().Text1->text(), QStringLiteral("7777"));
-    EXPECT_EQ(panel().VScroll2->number(), 7777);
-    EXPECT_EQ(panel().Text2[0]->text(), QStringLiteral("-321"));
-    EXPECT_EQ(panel().VScroll3[0]->number(), -321);
-    EXPECT_EQ(panel().Text2[1]->text(), QStringLiteral("999"));
-    EXPECT_EQ(panel().VScroll3[1]->number(), 999);
-    EXPECT_EQ(panel().Combo1->currentIndex(), 35);
-    EXPECT_EQ(panel().Combo2->currentIndex(), 3);
-    EXPECT_EQ(panel().Text3->text(), QStringLiteral("/sounds/a.wav"));
-    EXPECT_FALSE(panel().Check2->isChecked());
+    document().setCurrentIndex(0);
+    EXPECT_EQ(panelOf().Text1->text(), QStringLiteral("7777"));
+    EXPECT_EQ(panelOf().VScroll2->number(), 7777);
+    EXPECT_EQ(panelOf().Text2[0]->text(), QStringLiteral("-321"));
+    EXPECT_EQ(panelOf().VScroll3[0]->number(), -321);
+    EXPECT_EQ(panelOf().Text2[1]->text(), QStringLiteral("999"));
+    EXPECT_EQ(panelOf().VScroll3[1]->number(), 999);
+    EXPECT_EQ(panelOf().Combo1->currentIndex(), 35);
+    EXPECT_EQ(panelOf().Combo2->currentIndex(), 3);
+    EXPECT_EQ(panelOf().Text3->text(), QStringLiteral("/sounds/a.wav"));
+    EXPECT_FALSE(panelOf().Check2->isChecked());
     // Shown ticked but greyed out: transparency only counts over a kept image.
-    EXPECT_TRUE(panel().Check1->isChecked());
-    EXPECT_FALSE(panel().Check1->isEnabled());
+    EXPECT_TRUE(panelOf().Check1->isChecked());
+    EXPECT_FALSE(panelOf().Check1->isEnabled());
 
     EXPECT_EQ(slides()[0], first);
     EXPECT_EQ(slides()[1], second);
@@ -58,10 +57,10 @@ TEST_F(PropertyPanelWindowTest, ShowingASlideFillsEveryControlAndChangesNoSlide)
 TEST_F(PropertyPanelWindowTest, EditsGoToTheSlideShownOnly)
 {
     addSlides(3);
-    form->setCurrentIndex(1);
-    panel().Text1->setText(QStringLiteral("4500"));
-    panel().Combo1->setCurrentIndex(12);
-    panel().Check2->click();
+    document().setCurrentIndex(1);
+    panelOf().Text1->setText(QStringLiteral("4500"));
+    panelOf().Combo1->setCurrentIndex(12);
+    panelOf().Check2->click();
 
     EXPECT_EQ(slides()[1].DisplayTime, 4500);
     EXPECT_EQ(slides()[1].EffectNumber, 12);
@@ -70,19 +69,19 @@ TEST_F(PropertyPanelWindowTest, EditsGoToTheSlideShownOnly)
         EXPECT_EQ(slides()[i], SlideItem()) << i;
     }
 
-    form->setCurrentIndex(2);
-    EXPECT_EQ(panel().Text1->text(), QStringLiteral("1000"));
-    EXPECT_EQ(panel().Combo1->currentIndex(), 0);
-    EXPECT_FALSE(panel().Check1->isEnabled());
+    document().setCurrentIndex(2);
+    EXPECT_EQ(panelOf().Text1->text(), QStringLiteral("1000"));
+    EXPECT_EQ(panelOf().Combo1->currentIndex(), 0);
+    EXPECT_FALSE(panelOf().Check1->isEnabled());
 }
 
 TEST_F(PropertyPanelWindowTest, LoadingTheWindowSelectsTheFirstEffectAndSpeed)
 {
     form->Form_Load(QString());
-    EXPECT_EQ(panel().Combo1->currentText(), QStringLiteral("なし"));
-    EXPECT_EQ(panel().Combo2->currentText(), QStringLiteral("1倍速"));
-    EXPECT_EQ(panel().Text1->text(), QStringLiteral("1"));
-    EXPECT_FALSE(panel().Check1->isEnabled());
+    EXPECT_EQ(panelOf().Combo1->currentText(), QStringLiteral("なし"));
+    EXPECT_EQ(panelOf().Combo2->currentText(), QStringLiteral("1倍速"));
+    EXPECT_EQ(panelOf().Text1->text(), QStringLiteral("1"));
+    EXPECT_FALSE(panelOf().Check1->isEnabled());
 }
 
 }  // namespace

@@ -1,296 +1,299 @@
-#include "EditorFixture.h"
-
-#include "editor/CanvasPicture.h"
-#include "editor/PropertyPanel.h"
+#include "FakeEditorView.h"
+#include "editor/EditorDocument.h"
 #include "editor/SlideListCommands.h"
-#include "editor/ThumbnailFrame.h"
-#include "editor/ThumbnailStrip.h"
+#include "support/ScriptedFileQuestions.h"
+#include "support/ScriptedPrompter.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QTest>
-#include <QUrl>
+#include <QDir>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
 
 namespace {
 
 const QChar kNul(u'\0');
 
-class SlideListCommandsTest : public EditorFixture {
+// The slide-list commands on a document and a recording view: no window.
+class SlideListCommandsTest : public ::testing::Test {
 protected:
-    // Drags `data` into `target` and drops it there, as the window system delivers a drop.
-    void drop(QWidget* target, QMimeData* data)
+    static void SetUpTestSuite()
     {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent event(QPointF(5, 5), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-        delete data;
-    }
-    QMimeData* files(const QStringList& paths)
-    {
-        auto* data = new QMimeData;
-        QList<QUrl> urls;
-        for (const QString& path : paths) {
-            urls.append(QUrl::fromLocalFile(path));
+        if (QApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "SlideListCommandsTest";
+            static char* argv[] = {name, nullptr};
+            new QApplication(argc, argv);
         }
-        data->setUrls(urls);
-        return data;
     }
+
+    // Paths need not exist: the commands never open the files.
+    static QStringList paths(int count)
+    {
+        QStringList result;
+        for (int i = 0; i < count; ++i) {
+            result.append(QStringLiteral("/pictures/slide%1.bmp").arg(i));
+        }
+        return result;
+    }
+    QStringList add(int count)
+    {
+        const QStringList added = paths(count);
+        for (const QString& path : added) {
+            commands.AddImages(path);
+        }
+        view.calls.clear();
+        view.refreshes.clear();
+        return added;
+    }
+    void setTimes()
+    {
+        for (int i = 0; i < document.count(); ++i) {
+            document.setCurrentIndex(i);
+            document.setDisplayTime(100 + i);
+        }
+    }
+    QList<qint32> times() const
+    {
+        QList<qint32> result;
+        for (const SlideItem& slide : document.record().Slides) {
+            result.append(slide.DisplayTime);
+        }
+        return result;
+    }
+
+    EditorDocument document;
+    FakeEditorView view;
+    ScriptedFileQuestions questions;
+    ScriptedPrompter prompter;
+    SlideListCommands commands{document, view, questions, prompter};
+    QSignalSpy selections{&document, &EditorDocument::currentChanged};
 };
 
 TEST_F(SlideListCommandsTest, AddingTwoFilesFromOneFolderAddsBothInOrderAndSelectsTheSecond)
 {
-    media.solidImage("a.bmp", {10, 10}, Qt::red);
-    media.solidImage("b.jpg", {10, 10}, Qt::blue);
-    questions.answerNext(dir.path() + kNul + "a.bmp" + kNul + "b.jpg");
-    action("menuadd")->trigger();
+    view.scrollValue = 4;
+    questions.answerNext(QStringLiteral("/pictures") + kNul + "a.bmp" + kNul + "b.jpg");
+    commands.menuadd_Click();
 
-    const QString folder = dir.path() + QDir::separator();
-    EXPECT_EQ(document().List1, QStringList({folder + "a.bmp", folder + "b.jpg"}));
-    ASSERT_EQ(document().record.Slides.size(), 2);
-    EXPECT_EQ(document().record.SlideCount, 2);
-    EXPECT_EQ(document().record.Slides[0], SlideItem());
-    EXPECT_EQ(document().record.Slides[1].DisplayTime, 1000);
-    EXPECT_EQ(document().ListIndex, 1);
+    const QString folder = QStringLiteral("/pictures") + QDir::separator();
+    EXPECT_EQ(document.paths(), QStringList({folder + "a.bmp", folder + "b.jpg"}));
+    ASSERT_EQ(document.record().Slides.size(), 2);
+    EXPECT_EQ(document.record().SlideCount, 2);
+    EXPECT_EQ(document.record().Slides[0], SlideItem());
+    EXPECT_EQ(document.record().Slides[1].DisplayTime, 1000);
+    EXPECT_EQ(document.currentIndex(), 1);
+    ASSERT_EQ(selections.size(), 1);
+    EXPECT_EQ(selections[0][0].toInt(), 1);
+    // The strip is redrawn from where it stands, keeping its frames.
+    EXPECT_EQ(view.refreshes, (QList<FakeEditorView::Refresh>{{4, false}}));
     EXPECT_EQ(questions.asked, QStringList{"AskImageFiles"});
+
+    questions.answerNext(QStringLiteral("/more/") + kNul + "c.bmp");
+    commands.menuadd_Click();
+    EXPECT_EQ(document.paths().last(), QStringLiteral("/more/c.bmp"));
 }
 
 TEST_F(SlideListCommandsTest, CancellingTheAddDialogChangesNothing)
 {
-    button("Command7")->click();
-    EXPECT_EQ(document().count(), 0);
-    EXPECT_EQ(document().ListIndex, -1);
-}
-
-TEST_F(SlideListCommandsTest, SelectingASlideDrawsItAtItsPositionAndFillsThePanel)
-{
-    const QString red = media.solidImage("red.bmp", {20, 10}, Qt::red);
-    form->AddImages(red);
-    form->AddImages(red);
-    document().record.Slides[0] = SlideItem{{}, "beep.wav", 4321, 5, 7, 3, 2, 1, 0, {}, {}};
-    form->setCurrentIndex(0);
-
-    const QImage& canvas = form->MainPicture->image();
-    EXPECT_EQ(canvas.pixel(5, 7), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(24, 16), qRgb(255, 0, 0));
-    EXPECT_EQ(canvas.pixel(4, 7), qRgb(0, 0, 0));
-    EXPECT_EQ(canvas.pixel(25, 7), qRgb(0, 0, 0));
-    EXPECT_EQ(form->panel->Text1->text(), "4321");
-    EXPECT_EQ(form->panel->Text2[0]->text(), "5");
-    EXPECT_EQ(form->panel->Text2[1]->text(), "7");
-    EXPECT_EQ(form->panel->Text3->text(), "beep.wav");
-    EXPECT_EQ(document().record.Slides[0],
-              (SlideItem{{}, "beep.wav", 4321, 5, 7, 3, 2, 1, 0, {}, {}}));
+    commands.menuadd_Click();
+    EXPECT_EQ(document.count(), 0);
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_TRUE(selections.isEmpty());
+    EXPECT_TRUE(view.calls.isEmpty());
 }
 
 TEST_F(SlideListCommandsTest, DuplicatingGivesANewLastSlideWithDefaultProperties)
 {
-    const QStringList paths = addSlides(2);
-    form->setCurrentIndex(0);
-    document().record.Slides[0].DisplayTime = 5000;
-    form->setCurrentIndex(0);
-    action("menuClone")->trigger();
+    const QStringList added = add(2);
+    document.setCurrentIndex(0);
+    document.setDisplayTime(5000);
+    commands.menuClone_Click();
 
-    EXPECT_EQ(document().List1, QStringList({paths[0], paths[1], paths[0]}));
-    EXPECT_EQ(document().record.Slides[2].DisplayTime, 1000);
-    EXPECT_EQ(document().record.Slides[0].DisplayTime, 5000);
-    EXPECT_EQ(document().ListIndex, 2);
+    EXPECT_EQ(document.paths(), QStringList({added[0], added[1], added[0]}));
+    EXPECT_EQ(document.record().Slides[2].DisplayTime, 1000);
+    EXPECT_EQ(document.record().Slides[0].DisplayTime, 5000);
+    EXPECT_EQ(document.currentIndex(), 2);
 }
 
-TEST_F(SlideListCommandsTest, DuplicatingOrDeletingWithNoSlidesDoesNothing)
+TEST_F(SlideListCommandsTest, WithoutSlidesTheListCommandsDoNothing)
 {
-    action("menuClone")->trigger();
-    action("menudelete")->trigger();
-    action("menuup")->trigger();
-    action("menudown")->trigger();
-    EXPECT_EQ(document().count(), 0);
-    EXPECT_EQ(document().ListIndex, -1);
+    commands.menuClone_Click();
+    commands.menudelete_Click();
+    commands.menuup_Click();
+    commands.menudown_Click();
+    commands.picFrame_MouseDown(0);
+    commands.picFrame_DragDrop(0, 1);
+    EXPECT_EQ(document.count(), 0);
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_TRUE(selections.isEmpty());
+    EXPECT_TRUE(view.calls.isEmpty());
     EXPECT_TRUE(prompter.asked.isEmpty());
 }
 
 TEST_F(SlideListCommandsTest, DeletingTheLastOfFiveSelectsThePreviousOne)
 {
-    const QStringList paths = addSlides(5);
-    action("menudelete")->trigger();
-    EXPECT_EQ(document().List1, paths.mid(0, 4));
-    EXPECT_EQ(document().record.Slides.size(), 4);
-    EXPECT_EQ(document().record.SlideCount, 4);
-    EXPECT_EQ(document().ListIndex, 3);
+    const QStringList added = add(5);
+    view.scrollValue = 2;
+    commands.menudelete_Click();
+    EXPECT_EQ(document.paths(), added.mid(0, 4));
+    EXPECT_EQ(document.record().Slides.size(), 4);
+    EXPECT_EQ(document.record().SlideCount, 4);
+    EXPECT_EQ(document.currentIndex(), 3);
+    EXPECT_EQ(view.refreshes, (QList<FakeEditorView::Refresh>{{2, true}}));
+    EXPECT_FALSE(view.calls.contains("clearCanvas"));
 }
 
 TEST_F(SlideListCommandsTest, DeletingAMiddleSlideSelectsTheOneThatFollowed)
 {
-    const QStringList paths = addSlides(5);
-    for (int i = 0; i < 5; ++i) {
-        document().record.Slides[i].DisplayTime = 100 + i;
-    }
-    form->setCurrentIndex(2);
-    button("Command8")->click();
-    EXPECT_EQ(document().List1, QStringList({paths[0], paths[1], paths[3], paths[4]}));
-    EXPECT_EQ(document().ListIndex, 2);
-    EXPECT_EQ(document().record.Slides[2].DisplayTime, 103);
-    EXPECT_EQ(form->panel->Text1->text(), "103");
+    const QStringList added = add(5);
+    setTimes();
+    document.setCurrentIndex(2);
+    commands.menudelete_Click();
+    EXPECT_EQ(document.paths(), QStringList({added[0], added[1], added[3], added[4]}));
+    EXPECT_EQ(document.currentIndex(), 2);
+    EXPECT_EQ(times(), QList<qint32>({100, 101, 103, 104}));
+    EXPECT_EQ(document.currentSlide()->DisplayTime, 103);
 }
 
 TEST_F(SlideListCommandsTest, DeletingTheOnlySlideClearsTheCanvasAndLeavesNoCurrentSlide)
 {
-    form->MainPicture->setBackColor(0x0000ff00);
-    form->AddImages(media.solidImage("red.bmp", {20, 20}, Qt::red));
-    ASSERT_EQ(form->MainPicture->image().pixel(1, 1), qRgb(255, 0, 0));
-    action("menudelete")->trigger();
-    EXPECT_EQ(document().count(), 0);
-    EXPECT_EQ(document().ListIndex, -1);
-    EXPECT_EQ(document().record.SlideCount, 0);
-    EXPECT_EQ(form->MainPicture->image().pixel(1, 1), qRgb(0, 255, 0));
+    add(1);
+    document.setDisplayTime(4000);
+    commands.menudelete_Click();
+    EXPECT_EQ(document.count(), 0);
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_EQ(document.record().SlideCount, 0);
+    EXPECT_EQ(view.calls, QStringList({"clearCanvas", "RefreshThumbnails"}));
 
-    form->AddImages(media.solidImage("blue.bmp", {20, 20}, Qt::blue));
-    EXPECT_EQ(document().record.Slides, QList<SlideItem>{SlideItem()});
+    commands.AddImages(QStringLiteral("/pictures/blue.bmp"));
+    EXPECT_EQ(document.record().Slides, QList<SlideItem>{SlideItem()});
 }
 
 TEST_F(SlideListCommandsTest, DeleteAllKeepsCanvasColourAndBgmButEmptiesTheRecord)
 {
-    addSlides(3);
-    form->MainPicture->setInnerSize(300, 200);
-    form->MainPicture->setBackColor(0x00ff0000);
-    form->Label3->setText("/music/tune.mid");
-    document().record.CanvasWidth = 300;
-    action("menualldelete")->trigger();
+    add(3);
+    document.setCanvasSize({300, 200});
+    document.setBackColor(0x00ff0000);
+    document.setBgmPath(QStringLiteral("/music/tune.mid"));
+    document.copyCanvasIntoRecord();
+    view.scrollValue = 1;
+    commands.menualldelete_Click();
 
-    EXPECT_EQ(document().count(), 0);
-    EXPECT_EQ(document().ListIndex, -1);
-    EXPECT_EQ(document().record, ShowDocument());
-    EXPECT_EQ(form->MainPicture->innerWidth(), 300);
-    EXPECT_EQ(form->MainPicture->backColor(), 0x00ff0000u);
-    EXPECT_EQ(form->Label3->text(), "/music/tune.mid");
-    EXPECT_EQ(form->panel->Text2[0]->text(), "0");
-    EXPECT_EQ(form->MainPicture->image().pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(document.count(), 0);
+    EXPECT_EQ(document.currentIndex(), -1);
+    EXPECT_EQ(document.record(), ShowDocument());
+    EXPECT_EQ(document.canvasSize(), QSize(300, 200));
+    EXPECT_EQ(document.backColor(), 0x00ff0000u);
+    EXPECT_EQ(document.bgmPath(), QStringLiteral("/music/tune.mid"));
+    EXPECT_EQ(view.calls, QStringList({"resetPanelNumbers", "RefreshThumbnails", "clearCanvas"}));
+    EXPECT_EQ(view.refreshes, (QList<FakeEditorView::Refresh>{{1, true}}));
 }
 
 TEST_F(SlideListCommandsTest, MovingExchangesNeighboursAndStopsAtTheEnds)
 {
-    const QStringList paths = addSlides(3);
-    document().record.Slides[2].DisplayTime = 333;
-    action("menudown")->trigger();
-    EXPECT_EQ(document().List1, paths) << "the last slide cannot move down";
-    button("Command5")->click();
-    EXPECT_EQ(document().List1, QStringList({paths[0], paths[2], paths[1]}));
-    EXPECT_EQ(document().record.Slides[1].DisplayTime, 333);
-    EXPECT_EQ(document().ListIndex, 1);
-    action("menuup")->trigger();
-    EXPECT_EQ(document().List1, QStringList({paths[2], paths[0], paths[1]}));
-    EXPECT_EQ(document().ListIndex, 0);
-    action("menuup")->trigger();
-    EXPECT_EQ(document().List1, QStringList({paths[2], paths[0], paths[1]}));
-    button("Command6")->click();
-    EXPECT_EQ(document().List1, QStringList({paths[0], paths[2], paths[1]}));
-    EXPECT_EQ(document().ListIndex, 1);
+    const QStringList added = add(3);
+    setTimes();
+    document.setCurrentIndex(2);
+    commands.menudown_Click();
+    EXPECT_EQ(document.paths(), added) << "the last slide cannot move down";
+    commands.menuup_Click();
+    EXPECT_EQ(document.paths(), QStringList({added[0], added[2], added[1]}));
+    EXPECT_EQ(times(), QList<qint32>({100, 102, 101}));
+    EXPECT_EQ(document.currentIndex(), 1);
+    commands.menuup_Click();
+    EXPECT_EQ(document.paths(), QStringList({added[2], added[0], added[1]}));
+    EXPECT_EQ(document.currentIndex(), 0);
+    commands.menuup_Click();
+    EXPECT_EQ(document.paths(), QStringList({added[2], added[0], added[1]}));
+    commands.menudown_Click();
+    EXPECT_EQ(document.paths(), QStringList({added[0], added[2], added[1]}));
+    EXPECT_EQ(document.currentIndex(), 1);
+    EXPECT_EQ(view.refreshes.last(), (FakeEditorView::Refresh{0, true}));
 }
 
-TEST_F(SlideListCommandsTest, PressingAThumbnailSelectsItsSlideFromTheScrollPosition)
+TEST_F(SlideListCommandsTest, PressingAFrameSelectsFromTheScrollPositionAndArmsADrag)
 {
-    const QStringList paths = addSlides(12);
-    form->sclImage->setValue(3);
-    ThumbnailFrame* frame = form->picImage->frame(2);
-    ASSERT_NE(frame, nullptr);
-    QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(document().ListIndex, 5);
-    EXPECT_EQ(form->slideCommands().DragArmed, -1);
-    QTest::mouseRelease(form->picImage->frame(2), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(form->slideCommands().DragArmed, 0);
+    add(12);
+    view.scrollValue = 3;
+    commands.picFrame_MouseDown(2);
+    EXPECT_EQ(document.currentIndex(), 5);
+    EXPECT_EQ(commands.DragArmed, SlideListCommands::kTrue);
+    commands.picFrame_MouseUp(2);
+    EXPECT_EQ(commands.DragArmed, 0);
+    commands.picFrame_MouseMove(2);
+    EXPECT_TRUE(view.calls.isEmpty()) << "a move without a press starts no drag";
 
-    // Adding keeps the strip at its scroll position.
-    form->AddImages(paths[0]);
-    EXPECT_EQ(form->sclImage->value(), 3);
-    QTest::mousePress(form->picImage->frame(0), Qt::RightButton, {}, QPoint(10, 10));
-    EXPECT_EQ(document().ListIndex, 3);
+    // A press followed by any move drags the frame; the next move does not start another.
+    commands.picFrame_MouseDown(4);
+    commands.picFrame_MouseMove(4);
+    commands.picFrame_MouseMove(4);
+    EXPECT_EQ(view.calls, QStringList{"startFrameDrag 4"});
+    EXPECT_EQ(commands.DragArmed, 0);
+
+    // A press beyond the last slide selects nothing.
+    commands.picFrame_MouseDown(20);
+    EXPECT_EQ(document.currentIndex(), 7);
 }
 
-TEST_F(SlideListCommandsTest, DraggingThumbnailZeroOntoThreeSwapsTheTwoSlides)
+TEST_F(SlideListCommandsTest, DroppingOneFrameOnAnotherSwapsTheTwoSlides)
 {
-    const QStringList paths = addSlides(5);
-    document().record.Slides[0].DisplayTime = 10;
-    document().record.Slides[3].DisplayTime = 13;
-    drop(form->picImage->frame(3), form->picImage->frame(0)->dragData());
+    const QStringList added = add(6);
+    setTimes();
+    commands.picFrame_DragDrop(0, 3);
+    EXPECT_EQ(document.paths(),
+              QStringList({added[3], added[1], added[2], added[0], added[4], added[5]}));
+    EXPECT_EQ(times(), QList<qint32>({103, 101, 102, 100, 104, 105}));
+    EXPECT_EQ(document.currentIndex(), 3);
 
-    EXPECT_EQ(document().List1, QStringList({paths[3], paths[1], paths[2], paths[0], paths[4]}));
-    EXPECT_EQ(document().record.Slides[3].DisplayTime, 10);
-    EXPECT_EQ(document().record.Slides[0].DisplayTime, 13);
-    EXPECT_EQ(document().ListIndex, 3);
-
-    drop(form->picImage->frame(2), form->picImage->frame(2)->dragData());
-    EXPECT_EQ(document().List1, QStringList({paths[3], paths[1], paths[2], paths[0], paths[4]}));
+    // From the scroll position, and never onto itself or beyond the list.
+    view.scrollValue = 2;
+    commands.picFrame_DragDrop(2, 1);
+    EXPECT_EQ(document.paths(),
+              QStringList({added[3], added[1], added[2], added[4], added[0], added[5]}));
+    EXPECT_EQ(document.currentIndex(), 3);
+    const QStringList before = document.paths();
+    commands.picFrame_DragDrop(1, 1);
+    commands.picFrame_DragDrop(1, 9);
+    EXPECT_EQ(document.paths(), before);
 }
 
 TEST_F(SlideListCommandsTest, DroppedFilesAreAddedOnlyWhenTheyEndInBmpOrJpg)
 {
-    const QString upper = media.solidImage("photo.JPG", {10, 10}, Qt::red);
-    const QString jpeg = media.solidImage("photo.jpeg", {10, 10}, Qt::red);
-    const QString text = media.bytes("notes.txt", "hello");
-    const QString bitmap = media.solidImage("pic.bmp", {10, 10}, Qt::red);
-    drop(form->picImage, files({upper, jpeg, text}));
-    EXPECT_EQ(document().List1, QStringList{upper});
-    drop(form->picImage->frame(0), files({jpeg, bitmap}));
-    EXPECT_EQ(document().List1, QStringList({upper, bitmap}));
-    drop(form->picImage, files({jpeg, text}));
-    EXPECT_EQ(document().count(), 2);
+    commands.picImage_OLEDragDrop({"/p/photo.JPG", "/p/photo.jpeg", "/p/notes.txt", "/p/a.Bmp"});
+    EXPECT_EQ(document.paths(), QStringList({"/p/photo.JPG", "/p/a.Bmp"}));
+    commands.picImage_OLEDragDrop({"/p/photo.jpeg", "/p/notes.txt"});
+    EXPECT_EQ(document.count(), 2);
 }
 
-TEST_F(SlideListCommandsTest, CopyPutsTheCanvasPictureOnTheClipboard)
+TEST_F(SlideListCommandsTest, CopyPutsWhatTheCanvasShowsOnTheClipboard)
 {
-    form->MainPicture->setInnerSize(30, 20);
-    form->AddImages(media.solidImage("red.bmp", {10, 10}, Qt::red));
-    button("Command3")->click();
+    view.canvas = QImage(30, 20, QImage::Format_RGB32);
+    view.canvas.fill(Qt::red);
+    commands.menucopy_Click();
     const QImage copied = QApplication::clipboard()->image();
     ASSERT_EQ(copied.size(), QSize(30, 20));
     EXPECT_EQ(copied.pixel(2, 2), qRgb(255, 0, 0));
-    EXPECT_EQ(copied.pixel(20, 15), qRgb(0, 0, 0));
 }
 
-TEST_F(SlideListCommandsTest, AddingBeyondTheSlideLimitAddsNothingAndSaysSo)
+TEST_F(SlideListCommandsTest, AddingBeyondTheSlideLimitAddsWhatFitsAndSaysSo)
 {
-    const QString picture = media.solidImage("p.bmp", {4, 4}, Qt::red);
-    const QStringList many(ShowDocument::kMaxSlides - 1, picture);
-    document().List1 = many;
-    document().record.Slides = QList<SlideItem>(many.size());
-    document().record.SlideCount = static_cast<qint32>(many.size());
-    document().ListIndex = 0;
-
-    form->AddImages(dir.path() + kNul + "p.bmp" + kNul + "p.bmp");
-    EXPECT_EQ(document().count(), ShowDocument::kMaxSlides);
-    EXPECT_EQ(document().record.SlideCount, ShowDocument::kMaxSlides);
-    EXPECT_EQ(document().ListIndex, ShowDocument::kMaxSlides - 1);
+    document.add(QStringList(ShowDocument::kMaxSlides - 1, QStringLiteral("/p/p.bmp")));
+    commands.AddImages(QStringLiteral("/p") + kNul + "a.bmp" + kNul + "b.bmp");
+    EXPECT_EQ(document.count(), ShowDocument::kMaxSlides);
+    EXPECT_EQ(document.record().SlideCount, ShowDocument::kMaxSlides);
+    EXPECT_EQ(document.paths().last(), QStringLiteral("/p") + QDir::separator() + "a.bmp");
+    EXPECT_EQ(document.currentIndex(), ShowDocument::kMaxSlides - 1);
     ASSERT_EQ(prompter.asked.size(), 1);
     EXPECT_EQ(prompter.asked[0].icon, Prompter::Icon::Warning);
+    EXPECT_EQ(prompter.asked[0].title, SlideListCommands::kTooManyTitle);
+    EXPECT_TRUE(prompter.asked[0].text.contains(QStringLiteral("1 個")));
 
-    form->AddImages(picture);
-    EXPECT_EQ(document().count(), ShowDocument::kMaxSlides);
-    EXPECT_EQ(document().record.Slides.size(), ShowDocument::kMaxSlides);
+    commands.AddImages(QStringLiteral("/p/c.bmp"));
+    EXPECT_EQ(document.count(), ShowDocument::kMaxSlides);
+    EXPECT_EQ(document.record().Slides.size(), ShowDocument::kMaxSlides);
     EXPECT_EQ(prompter.asked.size(), 2);
-}
-
-TEST_F(SlideListCommandsTest, AnUndecodableImageShowsTheBackgroundAndNamesTheFile)
-{
-    form->MainPicture->setBackColor(0x000000ff);
-    const QString broken = media.bytes("broken.jpg", "not a picture");
-    form->AddImages(broken);
-    EXPECT_EQ(document().count(), 1);
-    EXPECT_EQ(form->MainPicture->image().pixel(3, 3), qRgb(255, 0, 0));
-    EXPECT_TRUE(form->statusBar()->currentMessage().contains(broken));
-    form->AddImages(dir.path() + "/missing.bmp");
-    EXPECT_TRUE(form->statusBar()->currentMessage().contains("missing.bmp"));
-
-    // Once they are gone from the show, the status bar no longer names them.
-    action("menualldelete")->trigger();
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
-    form->AddImages(broken);
-    action("menudelete")->trigger();
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
-    form->AddImages(media.solidImage("fine.bmp", {8, 8}, Qt::red));
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
 }
 
 }  // namespace
