@@ -5,6 +5,7 @@
 #include "ShowJson.h"
 
 #include "platform/Preview.h"
+#include "platform/StopSignals.h"
 #include "player/EditableShowSource.h"
 #include "player/SimulatedShow.h"
 
@@ -133,6 +134,10 @@ int run(const QStringList& args)
         return fail(error + QStringLiteral("\nusage: kremoa-cli ") + QLatin1String(kUsage),
                     kUsageError);
     }
+    if (!options->simulate) {
+        // SIGTERM, SIGINT and SIGHUP end a preview like a key press, whenever they come.
+        StopSignals::install();
+    }
     const Expected<EditableShow> show = loadShow(options->showPath);
     if (!show.ok()) {
         return fail(show.error(), kCannotPlay);
@@ -144,7 +149,8 @@ int run(const QStringList& args)
         return simulate(show.value(), options->simulation);
     }
     ProgramState state;
-    Preview::run(show.value(), state);
+    const StopSignals::Handle stop = StopSignals::handle();
+    Preview::run(show.value(), state, &stop);
     return kSuccess;
 }
 

@@ -2,6 +2,7 @@
 
 #include "effects/RandomGenerator.h"
 
+#include <atomic>
 #include <cstdint>
 
 // The program-wide values shared by the player, the effects and the editor, held in one object
@@ -14,6 +15,15 @@ public:
     std::int32_t EffectSpeed = 1;    // 1, 2, 4 or 8
     RandomGenerator Random;
 
-    bool stopRequested() const { return StopRequested == kStop; }
+    // A stop asked by input (StopRequested, which the show loop resets as it starts) or from
+    // outside the program (the followed flag, which nothing resets).
+    bool stopRequested() const { return StopRequested == kStop || outsideStopRequested(); }
+    bool outsideStopRequested() const { return outsideStop_ != nullptr && outsideStop_->load(); }
     void requestStop() { StopRequested = kStop; }
+
+    // Makes `flag` (set by a signal handler, say) stop the show as well, at any moment.
+    void followOutsideStop(const std::atomic<bool>* flag) { outsideStop_ = flag; }
+
+private:
+    const std::atomic<bool>* outsideStop_ = nullptr;
 };

@@ -100,6 +100,9 @@ bool SdlAudio::deviceReady()
 {
     if (device_ == Device::Closed) {
         device_ = Device::Failed;
+        // SDL's own SIGINT and SIGTERM handlers would only queue a quit event nobody reads; the
+        // program handles its stop signals itself.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             return false;
         }

@@ -36,7 +36,8 @@ ShowLoop::ShowLoop(const ShowSource& source, Audio& audio, Ticker& ticker, Progr
 
 void ShowLoop::run()
 {
-    if (source_.slideCount() <= 0) {
+    // A stop from outside that came before the show needs no show at all.
+    if (source_.slideCount() <= 0 || state_.outsideStopRequested()) {
         return;
     }
     start();
@@ -92,6 +93,11 @@ void ShowLoop::pass()
     observer_.framesComposed(passCount_, outgoing_, incoming_);
 
     ticker_.waitPast(SlideDeadline, state_);
+    // Stopped from outside while waiting: the show ends now, without the slide's sound and the
+    // transition's first frame, which on a large canvas take a while.
+    if (state_.outsideStopRequested()) {
+        return;
+    }
 
     if (source_.soundExists(CurrentSlideIndex)) {
         audio_.playSound(source_.soundKey(CurrentSlideIndex));

@@ -21,7 +21,8 @@ public:
              ShowStage& stage, ShowObserver& observer);
 
     // Runs the whole show; returns after a stop, with music closed, sounds purged and the
-    // stage closed. A show without slides returns at once.
+    // stage closed. A show without slides, or stopped from outside before it began, returns at
+    // once.
     void run();
 
     // The visible canvas.

@@ -2,6 +2,7 @@
 
 #include "platform/EventLoopTicker.h"
 #include "platform/SdlAudio.h"
+#include "platform/TerminationWatcher.h"
 #include "player/PlayerWindow.h"
 #include "player/ShowLoop.h"
 #include "runtime/PackageShowSource.h"
@@ -9,7 +10,6 @@
 #include "runtime/PlayLog.h"
 #include "runtime/SettingsDialog.h"
 #include "runtime/SoundSettings.h"
-#include "runtime/TerminationWatcher.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -20,15 +20,19 @@
 #include <utility>
 
 SaverRuntime::SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayView defaultIcon,
-                           QElapsedTimer started)
+                           QElapsedTimer started, StopSignals::Handle stop)
     : options_(std::move(options)),
       ownPath_(std::move(ownPath)),
       defaultIcon_(defaultIcon),
-      started_(started)
+      started_(started),
+      stop_(stop)
 {}
 
 int SaverRuntime::run()
 {
+    if (stopAsked()) {
+        return 0;
+    }
     if (!saver_.open(ownPath_, defaultIcon_)) {
         QTextStream(stderr) << saver_.error() << '\n';
         return kRefused;
@@ -42,6 +46,11 @@ int SaverRuntime::run()
             break;
     }
     return play();
+}
+
+bool SaverRuntime::stopAsked() const
+{
+    return stop_.asked != nullptr && stop_.asked->load();
 }
 
 QString SaverRuntime::saverFileName() const
@@ -63,13 +72,18 @@ int SaverRuntime::settings()
     if (saver_.package().SoundSwitchable != 1) {
         QMessageBox box(QMessageBox::Information, title, kNoSettings);
         box.setWindowIcon(QPixmap::fromImage(saver_.identity().icon));
-        box.exec();
+        const TerminationWatcher watcher(stop_, [&box] { box.reject(); });
+        if (!stopAsked()) {
+            box.exec();
+        }
         return 0;
     }
     SoundSettings stored(saverFileName());
     SettingsDialog dialog(title, stored.load());
     dialog.setWindowIcon(QPixmap::fromImage(saver_.identity().icon));
-    if (dialog.exec() == QDialog::Accepted) {
+    // A stop closes the settings as the cancel button would: nothing is stored.
+    const TerminationWatcher watcher(stop_, [&dialog] { dialog.reject(); });
+    if (!stopAsked() && dialog.exec() == QDialog::Accepted && !stopAsked()) {
         stored.save(dialog.choice());
     }
     return 0;
@@ -84,11 +98,8 @@ int SaverRuntime::play()
     SdlAudio audio(source.resolver());
     EventLoopTicker ticker;
     ProgramState state;
-    const auto stop = [&state, &ticker] {
-        state.requestStop();
-        ticker.wake();
-    };
-    const TerminationWatcher watcher(stop);
+    state.followOutsideStop(stop_.asked);
+    const TerminationWatcher watcher(stop_, [&ticker] { ticker.wake(); });
 
     PlayerWindow::Options options;
     options.hostWindow = options_.windowId.value_or(0);

@@ -1,6 +1,6 @@
-// kremoa-runtime: the screen-saver program. Copied as Project.krt into the application folder,
-// it becomes each built saver, which is this file followed by the show's package.
-#include "runtime/RuntimeAssets.h"
+// The Qt part of the saver program, a shared library that the launcher (launcher/main.cpp)
+// carries inside its own file and loads once the stop signals are handled.
+#include "runtime/RuntimeEntry.h"
 #include "runtime/RuntimeOptions.h"
 #include "runtime/SaverRuntime.h"
 
@@ -26,7 +26,8 @@ QStringList argumentsOf(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
+extern "C" __attribute__((visibility("default"))) int kremoa_runtime_main(int argc, char** argv,
+                                                                          const RuntimeStart* start)
 {
     QElapsedTimer started;
     started.start();
@@ -39,7 +40,9 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QApplication>(argc, argv);
     }
-    const QByteArrayView defaultIcon(RuntimeAssets::saverIcon, RuntimeAssets::saverIconSize);
-    SaverRuntime runtime(options, QCoreApplication::applicationFilePath(), defaultIcon, started);
+    const QByteArrayView defaultIcon(start->defaultIcon,
+                                     static_cast<qsizetype>(start->defaultIconSize));
+    SaverRuntime runtime(options, QCoreApplication::applicationFilePath(), defaultIcon, started,
+                         start->stop);
     return runtime.run();
 }

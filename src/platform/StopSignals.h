@@ -1,0 +1,28 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+
+// Stops asked of the program from outside: SIGTERM, SIGINT and SIGHUP. The handlers only set a
+// flag and make an event descriptor readable; neither is ever cleared, so a stop asked at any
+// moment stays asked, whatever the program was doing. Uses nothing but the C library, so the
+// saver's launcher can install it before any other library is loaded.
+class StopSignals {
+public:
+    // What code loaded later (the saver's core library) needs to follow the stop: the flag, and
+    // a descriptor that becomes readable at the first stop and stays readable (never read it).
+    struct Handle {
+        const std::atomic<bool>* asked = nullptr;
+        int descriptor = -1;
+    };
+
+    // Installs the handlers and unblocks the signals, once per process; later calls change
+    // nothing. False when the descriptor cannot be made (the flag still works then).
+    static bool install();
+    static bool asked();
+    static Handle handle();
+
+    // From the first stop on, ends the process with status 0 if it is still running `grace`
+    // later: the last resort of a program that holds no user data and must not outlive a stop.
+    static void armWatchdog(std::chrono::milliseconds grace);
+};
