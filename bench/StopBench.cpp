@@ -149,6 +149,7 @@ int main(int argc, char** argv)
         qputenv("SDL_AUDIODRIVER", "dummy");
     }
     QGuiApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const QStringList args = app.arguments();
     int runs = kDefaultRuns;
     unsigned seed = 1;

@@ -135,8 +135,10 @@ int run(const QStringList& args)
                     kUsageError);
     }
     if (!options->simulate) {
-        // SIGTERM, SIGINT and SIGHUP end a preview like a key press, whenever they come.
+        // SIGTERM, SIGINT and SIGHUP end a preview like a key press, whenever they come, and
+        // within the grace even while a large picture is being decoded.
         StopSignals::install();
+        StopSignals::armWatchdog(StopSignals::kGrace);
     }
     const Expected<EditableShow> show = loadShow(options->showPath);
     if (!show.ok()) {

@@ -16,6 +16,12 @@ public:
         int descriptor = -1;
     };
 
+    // How long a stopped program that holds no user data (a saver, a preview from the command
+    // line) may take to end by itself before the watchdog ends it. Short: returning the memory
+    // of a large show to the system takes a few hundred milliseconds more, and the whole stop
+    // must stay within half a second.
+    static constexpr std::chrono::milliseconds kGrace{100};
+
     // Installs the handlers and unblocks the signals, once per process; later calls change
     // nothing. False when the descriptor cannot be made (the flag still works then).
     static bool install();

@@ -9,14 +9,11 @@
 #include "runtime/RuntimeEntry.h"
 #include "runtime/launcher/EmbeddedCore.h"
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-// How long a stopped saver may take to end by itself before it is ended.
-constexpr std::chrono::milliseconds kStopGrace{300};
 constexpr int kCannotStart = 2;
 
 }  // namespace
@@ -24,7 +21,7 @@ constexpr int kCannotStart = 2;
 int main(int argc, char** argv)
 {
     StopSignals::install();
-    StopSignals::armWatchdog(kStopGrace);
+    StopSignals::armWatchdog(StopSignals::kGrace);
     std::string error;
     const RuntimeEntry entry = EmbeddedCore::load(error);
     if (StopSignals::asked()) {
