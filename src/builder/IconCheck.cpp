@@ -1,13 +1,13 @@
 #include "IconCheck.h"
 
-#include <QFile>
+#include "document/SourceFile.h"
 
 bool IconCheck::is32Pixels(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(kWidthOffset)) {
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    if (!file || !file.value()->seek(kWidthOffset)) {
         return false;
     }
     char width = 0;
-    return file.getChar(&width) && quint8(width) == kRequiredWidth;
+    return file.value()->getChar(&width) && quint8(width) == kRequiredWidth;
 }

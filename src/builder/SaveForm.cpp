@@ -253,7 +253,9 @@ void SaveForm::Command2_Click()
     };
     hooks.progress = [this](qint64 done, qint64 total) { return progress(done, total); };
     hooks.writingEnds = [this] { writingEnds(); };
-    if (procedure.run(values, hooks)) {
+    const BuildProcedure::Outcome outcome = procedure.run(values, hooks);
+    BuildProcedure::tell(outcome, prompter_);
+    if (outcome.created()) {
         accept();
     }
 }

@@ -111,7 +111,9 @@ int run(const QStringList& args)
     QTextStream err(stderr);
     ConsolePrompter prompter(err, overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
     BuildProcedure procedure(show.value(), prompter, applicationFolder);
-    return procedure.run(request) ? kSuccess : kRefused;
+    const BuildProcedure::Outcome outcome = procedure.run(request);
+    BuildProcedure::tell(outcome, prompter);
+    return outcome.created() ? kSuccess : kRefused;
 }
 
 const CliCommand command("build", kUsage, &run);

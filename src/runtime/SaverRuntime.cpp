@@ -29,8 +29,8 @@ SaverRuntime::SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayVi
 
 int SaverRuntime::run()
 {
-    if (!saver_.open(ownPath_, defaultIcon_)) {
-        QTextStream(stderr) << saver_.error() << '\n';
+    if (const Status opened = saver_.open(ownPath_, defaultIcon_); !opened) {
+        QTextStream(stderr) << opened.error() << '\n';
         return kRefused;
     }
     switch (options_.mode) {

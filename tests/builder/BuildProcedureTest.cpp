@@ -82,9 +82,10 @@ protected:
     {
         const EditableShow before = show;
         BuildProcedure procedure(show, prompter, app);
-        const bool built = procedure.run(request, hooks);
+        const BuildProcedure::Outcome outcome = procedure.run(request, hooks);
+        BuildProcedure::tell(outcome, prompter);
         EXPECT_EQ(show, before) << "the build changed the show";
-        return built;
+        return outcome.created();
     }
 
     QString output() const { return destination + "/Stars.scr"; }
@@ -364,7 +365,9 @@ TEST_F(BuildProcedureTest, FullDiskLeavesTheOldFileIntactAndNothingElse)
             setrlimit(RLIMIT_FSIZE, &fileSize);
             prompter.answerNext(Answer::Yes);
             BuildProcedure procedure(show, prompter, app);
-            const bool built = procedure.run(request);
+            const BuildProcedure::Outcome outcome = procedure.run(request);
+            BuildProcedure::tell(outcome, prompter);
+            const bool built = outcome.created();
             const bool toldOnce = prompter.asked.size() == 2 &&
                                   prompter.asked[1].title == kFailure &&
                                   prompter.asked[1].icon == Icon::Warning;
