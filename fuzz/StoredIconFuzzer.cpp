@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes, as a saver's file, to the reader of the icon stored in it. The icon
 // found has the default icon's length, and decoding it must not fail in any harmful way.
 
+#include "document/IconFile.h"
 #include "runtime/SaverIdentity.h"
 
 #include <QtEndian>
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const QByteArray kDefaultIcon = defaultIcon();
     const QByteArrayView input(data, qsizetype(size));
-    const QByteArray stored = SaverIdentity::storedIcon(input, kDefaultIcon);
+    const QByteArray stored = IconFile::stored(input, kDefaultIcon);
     if (!stored.isEmpty() && stored.size() != kDefaultIcon.size()) {
         __builtin_trap();
     }

@@ -196,24 +196,25 @@ std::optional<BuildProcedure::Outcome> BuildProcedure::patchTemplate(QByteArray&
 {
     if (const auto missing = VersionPatch::findMissing(templateBytes)) {
         return refuse(templateKeyMissing(withSeparator(applicationFolder_) + kTemplateName,
-                                         VersionPatch::kFields[*missing].key),
+                                         VersionResource::kFields[*missing].key),
                       kFailureTitle);
     }
     if (request.majorVersion.isEmpty()) {
         request.majorVersion = QStringLiteral("0");
     }
-    const QString version = VersionPatch::versionText(request.majorVersion, request.minorVersion);
-    VersionPatch::Values values;
-    values[VersionPatch::Comments] = request.comment;
-    values[VersionPatch::CompanyName] = request.companyName;
-    values[VersionPatch::FileDescription] = request.description;
-    values[VersionPatch::LegalCopyright] = request.copyright;
-    values[VersionPatch::LegalTrademarks] = request.trademark;
-    values[VersionPatch::ProductName] = request.productName;
-    values[VersionPatch::FileVersion] = version;
-    values[VersionPatch::ProductVersion] = version;
-    values[VersionPatch::InternalName] = request.fileName;
-    values[VersionPatch::OriginalFilename] = request.fileName + kOutputSuffix;
+    const QString version =
+        VersionResource::versionText(request.majorVersion, request.minorVersion);
+    VersionResource::Values values;
+    values[VersionResource::Comments] = request.comment;
+    values[VersionResource::CompanyName] = request.companyName;
+    values[VersionResource::FileDescription] = request.description;
+    values[VersionResource::LegalCopyright] = request.copyright;
+    values[VersionResource::LegalTrademarks] = request.trademark;
+    values[VersionResource::ProductName] = request.productName;
+    values[VersionResource::FileVersion] = version;
+    values[VersionResource::ProductVersion] = version;
+    values[VersionResource::InternalName] = request.fileName;
+    values[VersionResource::OriginalFilename] = request.fileName + kOutputSuffix;
     VersionPatch::apply(templateBytes, values);
     return std::nullopt;
 }

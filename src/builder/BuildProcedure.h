@@ -6,6 +6,7 @@
 #include "document/PackagePlan.h"
 #include "document/PackageWriter.h"
 #include "document/Prompter.h"
+#include "document/SaverDefaults.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ class BuildProcedure {
 public:
     static inline const QString kTemplateName = QStringLiteral("Project.krt");
     static inline const QString kDefaultIconName = QStringLiteral("scricon.ico");
-    static inline const QString kOutputSuffix = QStringLiteral(".scr");
+    static inline const QString kOutputSuffix = SaverDefaults::kSuffix;
     static inline const QString kTitle = QStringLiteral("スクリーンセーバーの作成");
     static inline const QString kFailureTitle = QStringLiteral("失敗");
     // Message texts break lines as CR LF, like every message of the program.
