@@ -148,4 +148,25 @@ TEST(VersionPatchTest, VersionBlockHoldsEveryKeyWithItsValueAtTheTableOffset)
     }
 }
 
+// Found by fuzzing: a value holding the next key's text comes before that key. Patching such a
+// file again must write where the saver reads, not at the first occurrence of the text.
+TEST(VersionPatchTest, PatchingAPatchedFileWritesWhereTheSaverReads)
+{
+    QByteArray bytes = CraftedTemplate::bytes(kIcon);
+    VersionResource::Values first;
+    first[VersionResource::InternalName] = "OriginalFilename";
+    first[VersionResource::OriginalFilename] = "First.scr";
+    VersionPatch::apply(bytes, first);
+    ASSERT_EQ(VersionPatch::findMissing(bytes), std::nullopt);
+
+    VersionResource::Values second;
+    second[VersionResource::InternalName] = "Second";
+    second[VersionResource::OriginalFilename] = "Second.scr";
+    VersionPatch::apply(bytes, second);
+    const auto back = VersionResource::read(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ((*back)[VersionResource::InternalName], "Second");
+    EXPECT_EQ((*back)[VersionResource::OriginalFilename], "Second.scr");
+}
+
 }  // namespace
