@@ -4,10 +4,9 @@
 #include "builder/VersionPatch.h"
 #include "document/AtomicFileWriter.h"
 #include "document/PackagePlan.h"
+#include "document/SourceFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileDevice>
 #include <QFileInfo>
 
 #include <optional>
@@ -59,45 +58,16 @@ QString cannotWrite(const QString& path, const QString& reason)
     return QStringLiteral("ファイル(") + path + QStringLiteral(")に書き込めません: ") + reason;
 }
 
-// An existing, readable regular file.
-bool fileExists(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable();
-}
+// The template and icons are small; anything near this size is not one of them.
+constexpr qint64 kMaxPartBytes = qint64(1) << 30;
 
 std::optional<QByteArray> readWhole(const QString& path)
 {
-    if (!fileExists(path)) {
+    Expected<QByteArray> bytes = SourceFile::read(path, kMaxPartBytes);
+    if (!bytes) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-// Read permission becomes execute permission too, as for any program file.
-void makeExecutable(QIODevice& device)
-{
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    if (file == nullptr) {
-        return;
-    }
-    QFileDevice::Permissions permissions = file->permissions();
-    permissions |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    if (permissions & QFileDevice::ReadGroup) {
-        permissions |= QFileDevice::ExeGroup;
-    }
-    if (permissions & QFileDevice::ReadOther) {
-        permissions |= QFileDevice::ExeOther;
-    }
-    file->setPermissions(permissions);
+    return std::move(bytes.value());
 }
 
 }  // namespace
@@ -120,13 +90,26 @@ QString BuildProcedure::outputPath(const BuildRequest& request)
     return withSeparator(request.destinationFolder) + request.fileName + kOutputSuffix;
 }
 
-bool BuildProcedure::refuse(const QString& text, const QString& title)
+BuildProcedure::Outcome BuildProcedure::refuse(const QString& text, const QString& title)
 {
-    prompter_.tell(text, title, Icon::Warning);
-    return false;
+    return Outcome{Outcome::Kind::Refused, text, title};
 }
 
-bool BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
+void BuildProcedure::tell(const Outcome& outcome, Prompter& prompter)
+{
+    switch (outcome.kind) {
+        case Outcome::Kind::Created:
+            prompter.tell(kCreated, kTitle, Icon::Information);
+            break;
+        case Outcome::Kind::Refused:
+            prompter.tell(outcome.message, outcome.title, Icon::Warning);
+            break;
+        case Outcome::Kind::Stopped:
+            break;
+    }
+}
+
+BuildProcedure::Outcome BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
 {
     if (show_.slideCount() == 0) {
         return refuse(PackagePlan::noSlidesMessage(), kTitle);
@@ -136,13 +119,15 @@ bool BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
     }
     const QString output = outputPath(request);
     const QFileInfo outputInfo(output);
+    auto existing = AtomicFileWriter::Existing::Keep;
     if (outputInfo.exists() && !outputInfo.isDir()) {
         const QString question =
             kExistsHead + kLineBreak + kLineBreak + output + kLineBreak + kLineBreak + kExistsTail;
         if (prompter_.ask(question, kTitle, Icon::Question, Prompter::Buttons::YesNo) !=
             Prompter::Answer::Yes) {
-            return false;
+            return Outcome{};
         }
+        existing = AtomicFileWriter::Existing::Replace;
     }
 
     const Expected<PackagePlan> plan = PackagePlan::make(show_, request.soundSwitch ? 1 : 0);
@@ -155,32 +140,32 @@ bool BuildProcedure::run(BuildRequest& request, const Hooks& hooks)
     if (!templateBytes) {
         return refuse(templateMissing(templatePath), kFailureTitle);
     }
-    if (!patchIcon(*templateBytes, request) || !patchTemplate(*templateBytes, request)) {
-        return false;
+    if (std::optional<Outcome> refused = patchIcon(*templateBytes, request)) {
+        return *refused;
+    }
+    if (std::optional<Outcome> refused = patchTemplate(*templateBytes, request)) {
+        return *refused;
     }
 
     if (hooks.writingStarts) {
         hooks.writingStarts();
     }
-    const Status written = write(output, *templateBytes, plan.value(), hooks);
+    const Status written = write(output, existing, *templateBytes, plan.value(), hooks);
     if (hooks.writingEnds) {
         hooks.writingEnds();
     }
     if (!written) {
         // A cancelled build ends silently.
-        if (!written.error().isEmpty()) {
-            refuse(written.error(), kFailureTitle);
-        }
-        return false;
+        return written.error().isEmpty() ? Outcome{} : refuse(written.error(), kFailureTitle);
     }
-    prompter_.tell(kCreated, kTitle, Icon::Information);
-    return true;
+    return Outcome{Outcome::Kind::Created, {}, {}};
 }
 
-bool BuildProcedure::patchIcon(QByteArray& templateBytes, const BuildRequest& request)
+std::optional<BuildProcedure::Outcome> BuildProcedure::patchIcon(QByteArray& templateBytes,
+                                                                 const BuildRequest& request)
 {
     if (request.chosenIconPath == request.defaultIconPath) {
-        return true;
+        return std::nullopt;
     }
     const std::optional<QByteArray> defaultIcon = readWhole(request.defaultIconPath);
     if (!defaultIcon) {
@@ -192,7 +177,7 @@ bool BuildProcedure::patchIcon(QByteArray& templateBytes, const BuildRequest& re
     }
     switch (IconPatch::apply(templateBytes, *defaultIcon, *chosenIcon)) {
         case IconPatch::Outcome::Replaced:
-            return true;
+            return std::nullopt;
         case IconPatch::Outcome::DefaultIconTooShort:
             return refuse(iconBroken(request.defaultIconPath), kFailureTitle);
         case IconPatch::Outcome::ChosenIconTooShort:
@@ -206,34 +191,37 @@ bool BuildProcedure::patchIcon(QByteArray& templateBytes, const BuildRequest& re
                   kFailureTitle);
 }
 
-bool BuildProcedure::patchTemplate(QByteArray& templateBytes, BuildRequest& request)
+std::optional<BuildProcedure::Outcome> BuildProcedure::patchTemplate(QByteArray& templateBytes,
+                                                                     BuildRequest& request)
 {
     if (const auto missing = VersionPatch::findMissing(templateBytes)) {
         return refuse(templateKeyMissing(withSeparator(applicationFolder_) + kTemplateName,
-                                         VersionPatch::kFields[*missing].key),
+                                         VersionResource::kFields[*missing].key),
                       kFailureTitle);
     }
     if (request.majorVersion.isEmpty()) {
         request.majorVersion = QStringLiteral("0");
     }
-    const QString version = VersionPatch::versionText(request.majorVersion, request.minorVersion);
-    VersionPatch::Values values;
-    values[VersionPatch::Comments] = request.comment;
-    values[VersionPatch::CompanyName] = request.companyName;
-    values[VersionPatch::FileDescription] = request.description;
-    values[VersionPatch::LegalCopyright] = request.copyright;
-    values[VersionPatch::LegalTrademarks] = request.trademark;
-    values[VersionPatch::ProductName] = request.productName;
-    values[VersionPatch::FileVersion] = version;
-    values[VersionPatch::ProductVersion] = version;
-    values[VersionPatch::InternalName] = request.fileName;
-    values[VersionPatch::OriginalFilename] = request.fileName + kOutputSuffix;
+    const QString version =
+        VersionResource::versionText(request.majorVersion, request.minorVersion);
+    VersionResource::Values values;
+    values[VersionResource::Comments] = request.comment;
+    values[VersionResource::CompanyName] = request.companyName;
+    values[VersionResource::FileDescription] = request.description;
+    values[VersionResource::LegalCopyright] = request.copyright;
+    values[VersionResource::LegalTrademarks] = request.trademark;
+    values[VersionResource::ProductName] = request.productName;
+    values[VersionResource::FileVersion] = version;
+    values[VersionResource::ProductVersion] = version;
+    values[VersionResource::InternalName] = request.fileName;
+    values[VersionResource::OriginalFilename] = request.fileName + kOutputSuffix;
     VersionPatch::apply(templateBytes, values);
-    return true;
+    return std::nullopt;
 }
 
-Status BuildProcedure::write(const QString& path, const QByteArray& templateBytes,
-                             const PackagePlan& plan, const Hooks& hooks)
+Status BuildProcedure::write(const QString& path, AtomicFileWriter::Existing existing,
+                             const QByteArray& templateBytes, const PackagePlan& plan,
+                             const Hooks& hooks)
 {
     const qint64 total = templateBytes.size() + plan.packageSize;
     bool cancelled = false;
@@ -244,7 +232,7 @@ Status BuildProcedure::write(const QString& path, const QByteArray& templateByte
         return !cancelled;
     };
 
-    AtomicFileWriter writer(path);
+    AtomicFileWriter writer(path, existing);
     if (Status opened = writer.open(); !opened) {
         return opened;
     }
@@ -257,8 +245,8 @@ Status BuildProcedure::write(const QString& path, const QByteArray& templateByte
         return Status::failure(QString());
     }
     if (!written) {
-        return written;
+        return writer.explain(written);
     }
-    makeExecutable(device);
+    writer.makeExecutable();
     return writer.commit();
 }

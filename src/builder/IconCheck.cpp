@@ -1,13 +1,10 @@
 #include "IconCheck.h"
 
-#include <QFile>
+#include "document/IconFile.h"
+#include "document/SourceFile.h"
 
 bool IconCheck::is32Pixels(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(kWidthOffset)) {
-        return false;
-    }
-    char width = 0;
-    return file.getChar(&width) && quint8(width) == kRequiredWidth;
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    return file && IconFile::is32Pixels(file.value()->read(IconFile::kWidthOffset + 1));
 }

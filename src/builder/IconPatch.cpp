@@ -1,5 +1,7 @@
 #include "builder/IconPatch.h"
 
+#include "document/IconFile.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,14 +13,14 @@ constexpr qsizetype kUnitSize = 2;
 IconPatch::Outcome IconPatch::apply(QByteArray& templateBytes, QByteArrayView defaultIcon,
                                     QByteArrayView chosenIcon, int* replaced)
 {
-    if (defaultIcon.size() <= kDataOffset) {
+    if (defaultIcon.size() <= IconFile::kDataOffset) {
         return Outcome::DefaultIconTooShort;
     }
-    if (chosenIcon.size() <= kDataOffset) {
+    if (chosenIcon.size() <= IconFile::kDataOffset) {
         return Outcome::ChosenIconTooShort;
     }
-    const QByteArrayView oldData = defaultIcon.sliced(kDataOffset);
-    const QByteArrayView chosenData = chosenIcon.sliced(kDataOffset);
+    const QByteArrayView oldData = defaultIcon.sliced(IconFile::kDataOffset);
+    const QByteArrayView chosenData = chosenIcon.sliced(IconFile::kDataOffset);
     if (chosenData.size() > oldData.size()) {
         return Outcome::ChosenIconTooLarge;
     }

@@ -3,13 +3,12 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-// Swaps the template's icon image: the default icon's data (its file from byte 28 on) is
+// Swaps the template's icon image: the default icon's data (its file from
+// IconFile::kDataOffset on) is
 // replaced, wherever it occurs at an even offset, by the chosen icon's data padded with zero
 // bytes to the same length, so the template keeps its length.
 class IconPatch {
 public:
-    static constexpr qsizetype kDataOffset = 28;
-
     enum class Outcome {
         Replaced,
         DefaultIconTooShort,  // no data from byte 28 on

@@ -3,6 +3,7 @@
 #include "builder/BuildProcedure.h"
 #include "builder/IconCheck.h"
 #include "dialogs/FileQuestions.h"
+#include "document/SaverDefaults.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,17 +80,17 @@ void SaveForm::buildControls()
     txtdir = lineEdit(QStringLiteral("txtdir"), initialDestination(), 0, this);
     Command1 = new QPushButton(QStringLiteral("参照"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    txtfilename = lineEdit(QStringLiteral("txtfilename"), QStringLiteral("ScreenSaver"),
-                           kFileNameLength, this);
-    txtDescript = lineEdit(QStringLiteral("txtDescript"), QStringLiteral("スクリーンセーバー"),
-                           kTextLength, this);
+    txtfilename =
+        lineEdit(QStringLiteral("txtfilename"), SaverDefaults::kFileName, kFileNameLength, this);
+    txtDescript =
+        lineEdit(QStringLiteral("txtDescript"), SaverDefaults::kDescription, kTextLength, this);
     txtcopyright = lineEdit(QStringLiteral("txtcopyright"), QString(), kTextLength, this);
 
     auto* versionFrame = new QGroupBox(QStringLiteral("バージョン番号"), this);
-    txtVersion[0] =
-        lineEdit(QStringLiteral("txtVersion0"), QStringLiteral("1"), kVersionLength, versionFrame);
-    txtVersion[1] =
-        lineEdit(QStringLiteral("txtVersion1"), QStringLiteral("00"), kVersionLength, versionFrame);
+    txtVersion[0] = lineEdit(QStringLiteral("txtVersion0"), SaverDefaults::kMajorVersion,
+                             kVersionLength, versionFrame);
+    txtVersion[1] = lineEdit(QStringLiteral("txtVersion1"), SaverDefaults::kMinorVersion,
+                             kVersionLength, versionFrame);
     for (QLineEdit* box : txtVersion) {
         const int digits = box->fontMetrics().horizontalAdvance(QString(kVersionBoxChars, u'0'));
         box->setMaximumWidth(digits + kVersionBoxPadding);
@@ -253,7 +254,9 @@ void SaveForm::Command2_Click()
     };
     hooks.progress = [this](qint64 done, qint64 total) { return progress(done, total); };
     hooks.writingEnds = [this] { writingEnds(); };
-    if (procedure.run(values, hooks)) {
+    const BuildProcedure::Outcome outcome = procedure.run(values, hooks);
+    BuildProcedure::tell(outcome, prompter_);
+    if (outcome.created()) {
         accept();
     }
 }

@@ -8,6 +8,7 @@
 #include "builder/BuildRequest.h"
 #include "builder/ConsolePrompter.h"
 #include "builder/IconCheck.h"
+#include "document/SaverDefaults.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,10 +41,10 @@ int usage()
 BuildRequest initialRequest(const QString& applicationFolder)
 {
     BuildRequest request;
-    request.fileName = QStringLiteral("ScreenSaver");
-    request.description = QStringLiteral("スクリーンセーバー");
-    request.majorVersion = QStringLiteral("1");
-    request.minorVersion = QStringLiteral("00");
+    request.fileName = SaverDefaults::kFileName;
+    request.description = SaverDefaults::kDescription;
+    request.majorVersion = SaverDefaults::kMajorVersion;
+    request.minorVersion = SaverDefaults::kMinorVersion;
     request.defaultIconPath =
         BuildProcedure::withSeparator(applicationFolder) + BuildProcedure::kDefaultIconName;
     request.chosenIconPath = request.defaultIconPath;
@@ -94,7 +95,7 @@ int run(const QStringList& args)
     const QFileInfo outInfo(out);
     request.destinationFolder = QDir::toNativeSeparators(outInfo.path());
     request.fileName = outInfo.fileName();
-    if (request.fileName.endsWith(BuildProcedure::kOutputSuffix)) {
+    if (request.fileName.endsWith(BuildProcedure::kOutputSuffix, Qt::CaseInsensitive)) {
         request.fileName.chop(BuildProcedure::kOutputSuffix.size());
     }
     if (!icon.isEmpty()) {
@@ -111,7 +112,9 @@ int run(const QStringList& args)
     QTextStream err(stderr);
     ConsolePrompter prompter(err, overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
     BuildProcedure procedure(show.value(), prompter, applicationFolder);
-    return procedure.run(request) ? kSuccess : kRefused;
+    const BuildProcedure::Outcome outcome = procedure.run(request);
+    BuildProcedure::tell(outcome, prompter);
+    return outcome.created() ? kSuccess : kRefused;
 }
 
 const CliCommand command("build", kUsage, &run);

@@ -42,7 +42,7 @@ int run(const QStringList& args)
         return fail(opened.error());
     }
     if (const Status written = PackageWriter::write(plan.value(), writer.device()); !written) {
-        return fail(written.error());
+        return fail(writer.explain(written).error());
     }
     if (const Status committed = writer.commit(); !committed) {
         return fail(committed.error());

@@ -19,8 +19,7 @@
 namespace {
 
 constexpr int kSuccess = 0;
-constexpr int kCannotPlay = 1;
-constexpr int kUsageError = 2;
+constexpr int kRefused = 2;
 
 const char* const kUsage =
     "play SHOW [--simulate [--transitions N] [--music-ms M] [--stop-at MS] "
@@ -123,7 +122,7 @@ int simulate(const EditableShow& show, const SimulationOptions& options)
     });
     const Status status = simulation.run();
     std::fflush(stdout);
-    return status.ok() ? kSuccess : fail(status.error(), kCannotPlay);
+    return status.ok() ? kSuccess : fail(status.error(), kRefused);
 }
 
 int run(const QStringList& args)
@@ -132,7 +131,7 @@ int run(const QStringList& args)
     const std::optional<PlayOptions> options = parse(args, error);
     if (!options) {
         return fail(error + QStringLiteral("\nusage: kremoa-cli ") + QLatin1String(kUsage),
-                    kUsageError);
+                    kRefused);
     }
     if (!options->simulate) {
         // SIGTERM, SIGINT and SIGHUP end a preview like a key press, whenever they come, and
@@ -142,10 +141,17 @@ int run(const QStringList& args)
     }
     const Expected<EditableShow> show = loadShow(options->showPath);
     if (!show.ok()) {
-        return fail(show.error(), kCannotPlay);
+        return fail(show.error(), kRefused);
     }
     if (show->slideCount() == 0) {
-        return fail(QStringLiteral("the show has no slides"), kCannotPlay);
+        return fail(QStringLiteral("the show has no slides"), kRefused);
+    }
+    // Nothing can be shown on an empty canvas, simulated or not.
+    if (show->canvasWidth <= 0 || show->canvasHeight <= 0) {
+        return fail(QStringLiteral("the canvas is empty (%1x%2): nothing to show")
+                        .arg(show->canvasWidth)
+                        .arg(show->canvasHeight),
+                    kRefused);
     }
     if (options->simulate) {
         return simulate(show.value(), options->simulation);

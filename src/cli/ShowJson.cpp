@@ -1,8 +1,8 @@
 #include "ShowJson.h"
 
+#include "document/SourceFile.h"
 #include "document/WorkspaceFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,7 +66,13 @@ public:
             fail(key, QStringLiteral("文字列"));
             return QString();
         }
-        return value.toString();
+        // JSON escapes can name half of a surrogate pair, which no file name can hold.
+        const QString text = value.toString();
+        if (!text.isValidUtf16()) {
+            fail(key, QStringLiteral("正しい文字だけの文字列"));
+            return QString();
+        }
+        return text;
     }
 
     const std::optional<QString>& error() const { return error_; }
@@ -135,6 +141,11 @@ Expected<EditableShow> ShowJson::fromJson(QByteArrayView json)
     if (fields.error()) {
         return Result::failure(*fields.error());
     }
+    if (!ShowDocument::isCanvasSide(show.canvasWidth) ||
+        !ShowDocument::isCanvasSide(show.canvasHeight)) {
+        return Result::failure(WorkspaceFile::kCannotOpenMessage + QStringLiteral(": ") +
+                               WorkspaceFile::kCanvasOutOfRange);
+    }
     const QJsonValue slides = root.value(kSlides);
     if (!slides.isArray()) {
         return Result::failure(QStringLiteral("\"slides\"は配列でなければなりません"));
@@ -183,10 +194,10 @@ Expected<EditableShow> loadShow(const QString& path)
         }
         return WorkspaceFile::toShow(record.value());
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const Expected<QByteArray> json = SourceFile::read(path, ShowJson::kMaxBytes);
+    if (!json) {
         return Result::failure(QStringLiteral("ファイル(") + path +
-                               QStringLiteral(")を開けません: ") + file.errorString());
+                               QStringLiteral(")を開けません: ") + json.error());
     }
-    return ShowJson::fromJson(file.readAll());
+    return ShowJson::fromJson(json.value());
 }

@@ -15,7 +15,13 @@
 // missing fields take the defaults of a new slide.
 class ShowJson {
 public:
+    // Far beyond the largest show the program can hold, and bounded so a wrong file costs
+    // little memory.
+    static constexpr qint64 kMaxBytes = 64 << 20;
+
     static QByteArray toJson(const EditableShow& show);
+    // Canvas sides beyond ShowDocument::kMaxCanvasSide and texts with lone surrogates are
+    // refused.
     static Expected<EditableShow> fromJson(QByteArrayView json);
 };
 

@@ -1,7 +1,7 @@
 #include "dialogs/RGBForm.h"
 
 #include "dialogs/GradientBar.h"
-#include "dialogs/mGetRGB.h"
+#include "document/mGetRGB.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,11 +3,11 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
-#include <optional>
-
 // Reads the fields of the program's binary files from bytes it does not own. Every read is
-// bounds-checked and gives nothing once the bytes run out; nothing is allocated, texts and
-// blocks are views into the bytes.
+// bounds-checked; the first read that runs past the end marks the reader failed, and from then
+// on every read gives 0 or an empty view without moving. A parse therefore reads its fields in
+// a straight line and checks failed() once. Nothing is allocated: texts and blocks are views
+// into the bytes.
 class BinaryReader {
 public:
     // The descriptor of an array: a 16-bit dimension count, then per dimension a 32-bit element
@@ -23,21 +23,23 @@ public:
 
     explicit BinaryReader(QByteArrayView bytes) : bytes_(bytes) {}
 
+    bool failed() const { return failed_; }
     qsizetype position() const { return position_; }
     qsizetype remaining() const { return bytes_.size() - position_; }
 
-    std::optional<qint16> int16();
-    std::optional<qint32> int32();
-    std::optional<quint32> uint32();
-    std::optional<QByteArrayView> bytes(qsizetype count);
+    qint16 int16();
+    qint32 int32();
+    quint32 uint32();
+    QByteArrayView bytes(qsizetype count);
     // A 16-bit byte count and that many bytes.
-    std::optional<QByteArrayView> text();
-    std::optional<ArrayHeader> arrayHeader();
+    QByteArrayView text();
+    ArrayHeader arrayHeader();
 
 private:
     template <typename T>
-    std::optional<T> number();
+    T number();
 
     QByteArrayView bytes_;
     qsizetype position_ = 0;
+    bool failed_ = false;
 };

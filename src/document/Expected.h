@@ -6,9 +6,11 @@
 #include <utility>
 
 // The result of an operation that can fail with a message: either a value or an error text.
-// Readers and writers of the program's files return this instead of throwing.
+// Readers and writers of the program's files return this instead of throwing. A result must be
+// looked at; asking for the value of a failure (or the error of a success) is a programming
+// error that debug builds stop at.
 template <typename T>
-class Expected {
+class [[nodiscard]] Expected {
 public:
     Expected(T value) : value_(std::move(value)) {}
 
@@ -22,11 +24,23 @@ public:
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
 
-    const T& value() const& { return *value_; }
-    T& value() & { return *value_; }
-    T&& value() && { return std::move(*value_); }
-    const T* operator->() const { return &*value_; }
-    T* operator->() { return &*value_; }
+    const T& value() const&
+    {
+        Q_ASSERT(ok());
+        return *value_;
+    }
+    T& value() &
+    {
+        Q_ASSERT(ok());
+        return *value_;
+    }
+    T&& value() &&
+    {
+        Q_ASSERT(ok());
+        return std::move(*value_);
+    }
+    const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
 
     // Empty when ok().
     const QString& error() const { return error_; }
@@ -38,7 +52,7 @@ private:
 };
 
 // The result of an operation without a value.
-class Status {
+class [[nodiscard]] Status {
 public:
     static Status success() { return Status(); }
     static Status failure(QString message) { return Status(std::move(message)); }

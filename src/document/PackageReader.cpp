@@ -57,24 +57,24 @@ struct Block {
 
 std::optional<Block> readBlock(BinaryReader& reader, QString& error)
 {
-    const std::optional<BinaryReader::ArrayHeader> header = reader.arrayHeader();
-    if (!header) {
+    const BinaryReader::ArrayHeader header = reader.arrayHeader();
+    if (reader.failed()) {
         error = kTruncated;
         return std::nullopt;
     }
-    if (header->dimensions == 0) {
+    if (header.dimensions == 0) {
         return Block{};
     }
-    if (!header->isPlainList()) {
+    if (!header.isPlainList()) {
         error = QStringLiteral("データの配列の形式が違います");
         return std::nullopt;
     }
-    const std::optional<QByteArrayView> data = reader.bytes(header->count);
-    if (!data) {
+    const QByteArrayView data = reader.bytes(header.count);
+    if (reader.failed()) {
         error = kTruncated;
         return std::nullopt;
     }
-    return Block{true, *data};
+    return Block{true, data};
 }
 
 class PackageParser {
@@ -84,20 +84,20 @@ public:
     Result parse()
     {
         PackageView view;
-        const std::optional<qint32> width = reader_.int32();
-        const std::optional<qint32> height = width ? reader_.int32() : std::nullopt;
-        const std::optional<quint32> colour = height ? reader_.uint32() : std::nullopt;
-        const std::optional<qint16> switchable = colour ? reader_.int16() : std::nullopt;
-        const std::optional<qint32> slideCount = switchable ? reader_.int32() : std::nullopt;
-        const std::optional<QByteArrayView> bgmName = slideCount ? reader_.text() : std::nullopt;
-        if (!bgmName) {
+        view.CanvasWidth = reader_.int32();
+        view.CanvasHeight = reader_.int32();
+        view.BackColor = reader_.uint32();
+        view.SoundSwitchable = reader_.int16();
+        const qint32 slideCount = reader_.int32();
+        view.bgmName = QString::fromLatin1(reader_.text());
+        if (reader_.failed()) {
             return broken(kTruncated);
         }
-        view.CanvasWidth = *width;
-        view.CanvasHeight = *height;
-        view.BackColor = *colour;
-        view.SoundSwitchable = *switchable;
-        view.bgmName = QString::fromLatin1(*bgmName);
+        // A canvas the editor could not make would only exhaust memory.
+        if (!ShowDocument::isCanvasSide(view.CanvasWidth) ||
+            !ShowDocument::isCanvasSide(view.CanvasHeight)) {
+            return broken(QStringLiteral("キャンバスの大きさが範囲外です"));
+        }
         if (!view.bgmName.isEmpty() && view.bgmName != PackageLayout::kBgmMidiName &&
             view.bgmName != PackageLayout::kBgmWaveName) {
             return broken(QStringLiteral("BGMの名前が違います"));
@@ -112,24 +112,24 @@ public:
         }
         view.bgmData = bgm->data;
 
-        const std::optional<BinaryReader::ArrayHeader> slides = reader_.arrayHeader();
-        if (!slides) {
+        const BinaryReader::ArrayHeader slides = reader_.arrayHeader();
+        if (reader_.failed()) {
             return broken(kTruncated);
         }
-        if (!slides->isPlainList()) {
+        if (!slides.isPlainList()) {
             return broken(QStringLiteral("スライドの配列の形式が違います"));
         }
-        if (slides->count != *slideCount) {
+        if (slides.count != slideCount) {
             return broken(QStringLiteral("スライドの数が合いません"));
         }
-        if (slides->count == 0 || slides->count > ShowDocument::kMaxSlides) {
+        if (slides.count == 0 || slides.count > ShowDocument::kMaxSlides) {
             return broken(QStringLiteral("スライドの数が範囲外です"));
         }
-        if (qsizetype(slides->count) * PackageLayout::kMinSlideEntry > reader_.remaining()) {
+        if (qsizetype(slides.count) * PackageLayout::kMinSlideEntry > reader_.remaining()) {
             return broken(kTruncated);
         }
-        view.slides.reserve(slides->count);
-        for (int i = 0; i < slides->count; ++i) {
+        view.slides.reserve(slides.count);
+        for (int i = 0; i < slides.count; ++i) {
             std::optional<PackageSlide> slide = parseSlide(i, view.slides, error);
             if (!slide) {
                 return broken(QStringLiteral("スライド%1: ").arg(i) + error);
@@ -137,17 +137,17 @@ public:
             view.slides.append(std::move(*slide));
         }
 
-        const std::optional<qint32> size = reader_.int32();
-        if (!size) {
+        const qint32 size = reader_.int32();
+        if (reader_.failed()) {
             return broken(kTruncated);
         }
-        if (*size != reader_.position()) {
+        if (size != reader_.position()) {
             return broken(QStringLiteral("PackageSizeが実際の大きさと合いません"));
         }
         if (reader_.remaining() != 0) {
             return broken(QStringLiteral("後ろに余分なデータがあります"));
         }
-        view.PackageSize = *size;
+        view.PackageSize = size;
         return view;
     }
 
@@ -156,34 +156,27 @@ private:
                                            QString& error)
     {
         PackageSlide slide;
-        const std::optional<QByteArrayView> ref = reader_.text();
-        const std::optional<QByteArrayView> sound = ref ? reader_.text() : std::nullopt;
-        const std::optional<qint32> displayTime = sound ? reader_.int32() : std::nullopt;
-        const std::optional<qint32> posX = displayTime ? reader_.int32() : std::nullopt;
-        const std::optional<qint32> posY = posX ? reader_.int32() : std::nullopt;
-        const std::optional<qint32> effect = posY ? reader_.int32() : std::nullopt;
-        const std::optional<qint32> speed = effect ? reader_.int32() : std::nullopt;
-        const std::optional<qint16> keep = speed ? reader_.int16() : std::nullopt;
-        const std::optional<qint16> transparent = keep ? reader_.int16() : std::nullopt;
-        if (!transparent) {
+        const QByteArrayView ref = reader_.text();
+        const QByteArrayView sound = reader_.text();
+        slide.DisplayTime = reader_.int32();
+        slide.PosX = reader_.int32();
+        slide.PosY = reader_.int32();
+        slide.EffectNumber = reader_.int32();
+        slide.SpeedIndex = reader_.int32();
+        slide.KeepPrevious = reader_.int16();
+        slide.Transparent = reader_.int16();
+        if (reader_.failed()) {
             error = kTruncated;
             return std::nullopt;
         }
-        slide.imageRef = QString::fromLatin1(*ref);
-        slide.soundPath = QString::fromLatin1(*sound);
-        slide.DisplayTime = *displayTime;
-        slide.PosX = *posX;
-        slide.PosY = *posY;
-        slide.EffectNumber = *effect;
-        slide.SpeedIndex = *speed;
-        slide.KeepPrevious = *keep;
-        slide.Transparent = *transparent;
+        slide.imageRef = QString::fromLatin1(ref);
+        slide.soundPath = QString::fromLatin1(sound);
 
         const std::optional<Block> image = readBlock(reader_, error);
         if (!image) {
             return std::nullopt;
         }
-        const std::optional<int> imageHolder = parseIndex(*ref);
+        const std::optional<int> imageHolder = parseIndex(ref);
         if (!imageHolder || *imageHolder > index) {
             error = QStringLiteral("ImageRefが不正です");
             return std::nullopt;
@@ -208,14 +201,14 @@ private:
         if (!soundBlock) {
             return std::nullopt;
         }
-        if (sound->isEmpty()) {
+        if (sound.isEmpty()) {
             if (soundBlock->present) {
                 error = QStringLiteral("効果音のないスライドにデータがあります");
                 return std::nullopt;
             }
             return slide;
         }
-        const std::optional<int> soundHolder = parseSoundKey(*sound);
+        const std::optional<int> soundHolder = parseSoundKey(sound);
         if (!soundHolder || *soundHolder > index) {
             error = QStringLiteral("効果音の名前が不正です");
             return std::nullopt;
@@ -254,7 +247,7 @@ Expected<PackageView> PackageReader::readTrailing(QByteArrayView file)
         return broken(kTruncated);
     }
     BinaryReader tail(file.last(PackageLayout::kSizeField));
-    const qint32 size = *tail.int32();
+    const qint32 size = tail.int32();
     if (size <= 0 || size > file.size()) {
         return broken(QStringLiteral("PackageSizeがファイルの大きさと合いません"));
     }

@@ -2,6 +2,7 @@
 
 #include "document/BinaryWriter.h"
 #include "document/PackageLayout.h"
+#include "document/SourceFile.h"
 #include "document/TextCodec.h"
 
 #include <QFile>
@@ -32,11 +33,12 @@ public:
         if (const Status flushed = flushFields(); !flushed) {
             return flushed;
         }
-        QFile file(source.path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        const Expected<std::unique_ptr<QFile>> opened = SourceFile::open(source.path);
+        if (!opened) {
             return Status::failure(QStringLiteral("ファイル(") + source.path +
-                                   QStringLiteral(")を読めません: ") + file.errorString());
+                                   QStringLiteral(")を読めません: ") + opened.error());
         }
+        QFile& file = *opened.value();
         if (file.size() != source.size) {
             return changed(source.path);
         }

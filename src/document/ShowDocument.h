@@ -14,6 +14,8 @@ struct ShowDocument {
     // path allocates a canvas the editor could not make.
     static constexpr qint32 kMaxCanvasSide = 9999;
 
+    static constexpr bool isCanvasSide(qint32 side) { return side >= 0 && side <= kMaxCanvasSide; }
+
     qint32 CanvasWidth = 0;
     qint32 CanvasHeight = 0;
     quint32 BackColor = 0;       // 0x00BBGGRR

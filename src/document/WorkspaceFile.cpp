@@ -4,11 +4,12 @@
 #include "document/BinaryReader.h"
 #include "document/BinaryWriter.h"
 #include "document/ShowDocument.h"
+#include "document/SourceFile.h"
 #include "document/TextCodec.h"
 
 #include <QFile>
 
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -22,38 +23,25 @@ const QString kBadArray = QStringLiteral("スライドの配列の形式が違�
 const QString kNoSlides = QStringLiteral("スライドがありません");
 const QString kTooManySlides = QStringLiteral("スライドが多すぎます");
 const QString kCountBeyondFile = QStringLiteral("スライドの数がファイルの大きさに合いません");
+constexpr qint64 kProbeBytes = 4096;
 
-std::optional<QString> readText(BinaryReader& reader)
+QString readText(BinaryReader& reader)
 {
-    const std::optional<QByteArrayView> bytes = reader.text();
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return TextCodec::decode(*bytes);
+    return TextCodec::decode(reader.text());
 }
 
-std::optional<WorkspaceSlide> readSlide(BinaryReader& reader)
+// The fields of one slide; the caller checks the reader afterwards.
+WorkspaceSlide readSlide(BinaryReader& reader)
 {
     WorkspaceSlide slide;
-    const std::optional<QString> image = readText(reader);
-    const std::optional<qint32> displayTime = image ? reader.int32() : std::nullopt;
-    const std::optional<qint32> posX = displayTime ? reader.int32() : std::nullopt;
-    const std::optional<qint32> posY = posX ? reader.int32() : std::nullopt;
-    const std::optional<qint32> effect = posY ? reader.int32() : std::nullopt;
-    const std::optional<QString> sound = effect ? readText(reader) : std::nullopt;
-    const std::optional<qint16> keep = sound ? reader.int16() : std::nullopt;
-    const std::optional<qint16> transparent = keep ? reader.int16() : std::nullopt;
-    if (!transparent) {
-        return std::nullopt;
-    }
-    slide.ImagePath = *image;
-    slide.DisplayTime = *displayTime;
-    slide.PosX = *posX;
-    slide.PosY = *posY;
-    slide.EffectNumber = *effect;
-    slide.SoundPath = *sound;
-    slide.KeepPrevious = *keep;
-    slide.Transparent = *transparent;
+    slide.ImagePath = readText(reader);
+    slide.DisplayTime = reader.int32();
+    slide.PosX = reader.int32();
+    slide.PosY = reader.int32();
+    slide.EffectNumber = reader.int32();
+    slide.SoundPath = readText(reader);
+    slide.KeepPrevious = reader.int16();
+    slide.Transparent = reader.int16();
     return slide;
 }
 
@@ -100,43 +88,40 @@ Expected<WorkspaceRecord> WorkspaceFile::decode(QByteArrayView bytes)
     }
     BinaryReader reader(bytes);
     WorkspaceRecord record;
-    const std::optional<QString> tag = readText(reader);
-    if (!tag || *tag != WorkspaceRecord::kFormatTag) {
+    record.FormatTag = readText(reader);
+    if (reader.failed() || record.FormatTag != WorkspaceRecord::kFormatTag) {
         return Result::failure(kWrongTag);
     }
-    const std::optional<QString> bgm = readText(reader);
-    const std::optional<quint32> backColor = bgm ? reader.uint32() : std::nullopt;
-    const std::optional<qint32> width = backColor ? reader.int32() : std::nullopt;
-    const std::optional<qint32> height = width ? reader.int32() : std::nullopt;
-    const std::optional<BinaryReader::ArrayHeader> header =
-        height ? reader.arrayHeader() : std::nullopt;
-    if (!header) {
+    record.BgmPath = readText(reader);
+    record.BackColor = reader.uint32();
+    record.CanvasWidth = reader.int32();
+    record.CanvasHeight = reader.int32();
+    const BinaryReader::ArrayHeader header = reader.arrayHeader();
+    if (reader.failed()) {
         return Result::failure(kTruncated);
     }
-    if (!header->isPlainList()) {
+    if (!ShowDocument::isCanvasSide(record.CanvasWidth) ||
+        !ShowDocument::isCanvasSide(record.CanvasHeight)) {
+        return Result::failure(kCanvasOutOfRange);
+    }
+    if (!header.isPlainList()) {
         return Result::failure(kBadArray);
     }
-    if (header->count == 0) {
+    if (header.count == 0) {
         return Result::failure(kNoSlides);
     }
-    if (header->count > ShowDocument::kMaxSlides) {
+    if (header.count > ShowDocument::kMaxSlides) {
         return Result::failure(kTooManySlides);
     }
-    if (qsizetype(header->count) * kMinSlideBytes > reader.remaining()) {
+    if (qsizetype(header.count) * kMinSlideBytes > reader.remaining()) {
         return Result::failure(kCountBeyondFile);
     }
-    record.FormatTag = *tag;
-    record.BgmPath = *bgm;
-    record.BackColor = *backColor;
-    record.CanvasWidth = *width;
-    record.CanvasHeight = *height;
-    record.Slides.reserve(header->count);
-    for (qint32 i = 0; i < header->count; ++i) {
-        std::optional<WorkspaceSlide> slide = readSlide(reader);
-        if (!slide) {
-            return Result::failure(kTruncated);
-        }
-        record.Slides.append(std::move(*slide));
+    record.Slides.reserve(header.count);
+    for (qint32 i = 0; i < header.count; ++i) {
+        record.Slides.append(readSlide(reader));
+    }
+    if (reader.failed()) {
+        return Result::failure(kTruncated);
     }
     return record;
 }
@@ -177,22 +162,23 @@ Status WorkspaceFile::save(const QString& path, const WorkspaceRecord& record)
         return opened;
     }
     if (writer.device().write(bytes) != bytes.size()) {
-        return Status::failure(QStringLiteral("ファイル(") + path +
-                               QStringLiteral(")に書き込めません: ") +
-                               writer.device().errorString());
+        return writer.explain(Status::failure(writer.device().errorString()));
     }
     return writer.commit();
 }
 
 Expected<WorkspaceRecord> WorkspaceFile::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Expected<WorkspaceRecord>::failure(file.errorString());
+    const Expected<std::unique_ptr<QFile>> opened = SourceFile::open(path);
+    if (!opened) {
+        return Expected<WorkspaceRecord>::failure(opened.error());
     }
+    QFile& file = *opened.value();
     const qint64 size = file.size();
     if (size == 0) {
-        return Expected<WorkspaceRecord>::failure(kEmptyFile);
+        // Files of the system's information folders tell no size but have contents.
+        const QByteArray probe = file.read(kProbeBytes);
+        return probe.isEmpty() ? Expected<WorkspaceRecord>::failure(kEmptyFile) : decode(probe);
     }
     // Mapped rather than read, so even a huge file chosen by mistake costs no memory.
     if (const uchar* mapped = file.map(0, size)) {

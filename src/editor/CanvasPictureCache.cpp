@@ -1,5 +1,6 @@
 #include "editor/CanvasPictureCache.h"
 
+#include "document/SourceFile.h"
 #include "player/ImageDecoder.h"
 
 #include <QImageReader>
@@ -36,7 +37,11 @@ void CanvasPictureCache::insert(const QString& path, const QRect& area, const Fi
 
 CanvasPictureCache::Piece CanvasPictureCache::decode(const QString& path, const QRect& area)
 {
-    QImageReader reader(path);
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    if (!file) {
+        return Piece();
+    }
+    QImageReader reader(file.value().get());
     reader.setAutoTransform(true);
     const QSize natural = reader.size();
     if (!natural.isValid()) {

@@ -1,5 +1,6 @@
 #include "editor/CanvasPositioner.h"
 
+#include "document/SourceFile.h"
 #include "editor/EditorDocument.h"
 #include "editor/EditorView.h"
 #include "editor/PictureLoader.h"
@@ -124,8 +125,12 @@ QPoint CanvasPositioner::centredPosition(QSize size) const
 std::optional<QSize> CanvasPositioner::pictureSize(const QString& path) const
 {
     // Only the header is read: centring every slide of a show of large photos stays quick.
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    if (!file) {
+        view_.reportUndecodable(path);
+        return std::nullopt;
+    }
+    QImageReader reader(file.value().get());
     reader.setAutoTransform(true);
     QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {

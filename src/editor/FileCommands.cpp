@@ -8,17 +8,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// A canvas beyond the size dialog's limit would only come from a damaged file, and its picture
-// could exhaust memory.
-bool isCanvasSide(qint32 side)
-{
-    return side >= 0 && side <= ShowDocument::kMaxCanvasSide;
-}
-
-}  // namespace
-
 FileCommands::FileCommands(EditorDocument& document, EditorView& view, FileQuestions& questions,
                            Prompter& prompter)
     : document_(document), view_(view), questions_(questions), prompter_(prompter)
@@ -82,8 +71,8 @@ void FileCommands::OpenWorkSpace(const QString& path)
         return;
     }
     const Expected<WorkspaceRecord> loaded = WorkspaceFile::load(path);
-    if (!loaded || !isCanvasSide(loaded.value().CanvasWidth) ||
-        !isCanvasSide(loaded.value().CanvasHeight)) {
+    // The reader refuses canvas sides the size dialog could not make, like any damage.
+    if (!loaded) {
         prompter_.tell(WorkspaceFile::kCannotOpenMessage, WorkspaceFile::kCannotOpenTitle,
                        Prompter::Icon::Warning);
         return;

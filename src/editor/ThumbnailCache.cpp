@@ -1,5 +1,6 @@
 #include "editor/ThumbnailCache.h"
 
+#include "document/SourceFile.h"
 #include "player/ImageDecoder.h"
 
 #include <QImageReader>
@@ -32,7 +33,11 @@ QImage ThumbnailCache::decode(const QString& path, QSize size)
     if (size.isEmpty()) {
         return QImage();
     }
-    QImageReader reader(path);
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    if (!file) {
+        return QImage();
+    }
+    QImageReader reader(file.value().get());
     reader.setAutoTransform(true);
     // Below 50 the JPEG decoder takes its fast paths; at thumbnail size the difference is not
     // visible.

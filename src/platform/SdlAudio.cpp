@@ -1,5 +1,6 @@
 #include "platform/SdlAudio.h"
 
+#include "document/SourceFile.h"
 #include "platform/AudioFileType.h"
 
 #include <QFile>
@@ -7,8 +8,6 @@
 #include <QRegularExpression>
 
 #include <SDL.h>
-
-#include <limits>
 
 namespace {
 
@@ -153,11 +152,10 @@ std::optional<QByteArray> SdlAudio::bytesOf(const QString& path) const
     std::optional<QByteArray> bytes;
     if (resolver_) {
         bytes = resolver_(path);
-    } else if (QFile file(path); file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
+    } else if (Expected<QByteArray> file = SourceFile::read(path, kMaxFileBytes)) {
+        bytes = std::move(file.value());
     }
-    // SDL reads memory through an int-sized window.
-    if (bytes && bytes->size() > std::numeric_limits<int>::max()) {
+    if (bytes && bytes->size() > kMaxFileBytes) {
         bytes.reset();
     }
     return bytes;

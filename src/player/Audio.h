@@ -13,7 +13,12 @@
 // sound-effect channel: playing a sound replaces the one still playing; purge stops it.
 class Audio {
 public:
-    // Gives the bytes of a music or sound file named in a command; the default reads the file.
+    // Music or a sound file larger than this is not played (the show goes on silent): decoded
+    // it would take several times as much memory. A quarter of an hour of CD-quality WAV fits.
+    static constexpr qint64 kMaxFileBytes = qint64(256) << 20;
+
+    // Gives the bytes of a music or sound file named in a command; the default reads the file
+    // when it is a regular file of at most kMaxFileBytes.
     // The saver runtime answers from its package instead.
     using Resolver = std::function<std::optional<QByteArray>(const QString& path)>;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/mGetRGB.h"
+
 #include <QRgb>
 #include <QtGlobal>
 
@@ -8,11 +10,6 @@ class ColourRef {
 public:
     static constexpr QRgb toRgb(quint32 colour)
     {
-        constexpr quint32 kByteMask = 0xff;
-        constexpr int kGreenShift = 8;
-        constexpr int kBlueShift = 16;
-        return qRgb(static_cast<int>(colour & kByteMask),
-                    static_cast<int>((colour >> kGreenShift) & kByteMask),
-                    static_cast<int>((colour >> kBlueShift) & kByteMask));
+        return qRgb(mGetRGB::red(colour), mGetRGB::green(colour), mGetRGB::blue(colour));
     }
 };

@@ -1,8 +1,7 @@
 #include "player/EditableShowSource.h"
 
+#include "document/SourceFile.h"
 #include "player/ImageDecoder.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -25,9 +24,7 @@ QImage EditableShowSource::image(int index) const
 
 bool EditableShowSource::soundExists(int index) const
 {
-    const QString& path = slide(index).SoundPath;
-    const QFileInfo file(path);
-    return !path.isEmpty() && file.isFile() && file.isReadable();
+    return SourceFile::sizeOf(slide(index).SoundPath).has_value();
 }
 
 QString EditableShowSource::soundKey(int index) const

@@ -1,13 +1,15 @@
 #include "player/ImageDecoder.h"
 
+#include "document/SourceFile.h"
+
 #include <QBuffer>
 #include <QImageReader>
 
 namespace {
 
-QImage decode(QImageReader& reader)
+QImage decode(QImageReader& reader, int limitMiB)
 {
-    QImageReader::setAllocationLimit(ImageDecoder::kAllocationLimitMiB);
+    QImageReader::setAllocationLimit(limitMiB);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
@@ -21,14 +23,18 @@ QImage decode(QImageReader& reader)
 
 QImage ImageDecoder::decodeFile(const QString& path)
 {
-    QImageReader reader(path);
-    return decode(reader);
+    const Expected<std::unique_ptr<QFile>> file = SourceFile::open(path);
+    if (!file) {
+        return QImage();
+    }
+    QImageReader reader(file.value().get());
+    return decode(reader, kAllocationLimitMiB);
 }
 
-QImage ImageDecoder::decodeBytes(const QByteArray& bytes)
+QImage ImageDecoder::decodeBytes(const QByteArray& bytes, int limitMiB)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
     QImageReader reader(&buffer);
-    return decode(reader);
+    return decode(reader, limitMiB);
 }

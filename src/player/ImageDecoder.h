@@ -12,5 +12,6 @@ public:
     static constexpr int kAllocationLimitMiB = 1024;
 
     static QImage decodeFile(const QString& path);
-    static QImage decodeBytes(const QByteArray& bytes);
+    // limitMiB bounds the decoded picture (a smaller bound serves memory-bounded checks).
+    static QImage decodeBytes(const QByteArray& bytes, int limitMiB = kAllocationLimitMiB);
 };

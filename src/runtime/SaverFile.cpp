@@ -2,27 +2,33 @@
 
 #include "runtime/ElfExtent.h"
 
-bool SaverFile::open(const QString& path, QByteArrayView defaultIcon)
+Status SaverFile::open(const QString& path, QByteArrayView defaultIcon)
 {
     if (!file_.open(path)) {
-        error_ = kUnreadable + path + QStringLiteral(" (") + file_.errorString() + QLatin1Char(')');
-        return false;
+        return Status::failure(kUnreadable + path + QStringLiteral(" (") + file_.errorString() +
+                               QLatin1Char(')'));
     }
     const QByteArrayView bytes = file_.bytes();
     identity_ = SaverIdentity::read(bytes, defaultIcon);
+    Expected<PackageView> package = readPackage(bytes);
+    if (!package) {
+        return Status::failure(package.error());
+    }
+    package_ = std::move(package.value());
+    return Status::success();
+}
 
+Expected<PackageView> SaverFile::readPackage(QByteArrayView bytes)
+{
     // The template is padded to an even length; nothing behind it means no show was built in.
     if (const std::optional<qint64> programEnd = ElfExtent::end(bytes)) {
         if (bytes.size() <= *programEnd + *programEnd % 2) {
-            error_ = kNoPackage;
-            return false;
+            return Expected<PackageView>::failure(kNoPackage);
         }
     }
     Expected<PackageView> package = PackageReader::readTrailing(bytes);
     if (!package) {
-        error_ = kBrokenPackage + package.error();
-        return false;
+        return Expected<PackageView>::failure(kBrokenPackage + package.error());
     }
-    package_ = std::move(package.value());
-    return true;
+    return package;
 }

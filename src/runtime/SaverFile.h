@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Expected.h"
 #include "document/PackageReader.h"
 #include "runtime/OwnFile.h"
 #include "runtime/SaverIdentity.h"
@@ -9,7 +10,7 @@
 #include <optional>
 
 // A built screen saver opened from its own file: its identity (title, version, icon) and the
-// validated package at its end. When anything is wrong, error() says what in Japanese.
+// validated package at its end.
 class SaverFile {
 public:
     static inline const QString kNoPackage =
@@ -18,17 +19,24 @@ public:
         QStringLiteral("スクリーンセーバーのデータが壊れています: ");
     static inline const QString kUnreadable = QStringLiteral("ファイルを読めません: ");
 
-    // defaultIcon = the icon file the runtime was built with.
-    bool open(const QString& path, QByteArrayView defaultIcon);
+    // defaultIcon = the icon file the runtime was built with. On failure the error says what
+    // is wrong in Japanese, and package() must not be called.
+    [[nodiscard]] Status open(const QString& path, QByteArrayView defaultIcon);
 
-    const QString& error() const { return error_; }
+    // The package behind the program in a saver's bytes (which must outlive it), checked as
+    // open() checks it.
+    static Expected<PackageView> readPackage(QByteArrayView bytes);
+
     const SaverIdentity& identity() const { return identity_; }
-    const PackageView& package() const { return *package_; }
+    const PackageView& package() const
+    {
+        Q_ASSERT(package_);
+        return *package_;
+    }
     qint64 size() const { return file_.bytes().size(); }
 
 private:
     OwnFile file_;
     SaverIdentity identity_;
     std::optional<PackageView> package_;
-    QString error_;
 };

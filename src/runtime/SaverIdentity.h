@@ -15,8 +15,4 @@ struct SaverIdentity {
     // defaultIcon = the icon file the runtime was built with; its first bytes (header and
     // directory, which the builder never changes) find the icon in the file.
     static SaverIdentity read(QByteArrayView file, QByteArrayView defaultIcon);
-
-    // The icon file as stored in `file`, with its directory entry made to agree with the image
-    // header behind it (the builder swaps only the image data), or empty when not found.
-    static QByteArray storedIcon(QByteArrayView file, QByteArrayView defaultIcon);
 };

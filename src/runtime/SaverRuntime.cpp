@@ -33,8 +33,8 @@ int SaverRuntime::run()
     if (stopAsked()) {
         return 0;
     }
-    if (!saver_.open(ownPath_, defaultIcon_)) {
-        QTextStream(stderr) << saver_.error() << '\n';
+    if (const Status opened = saver_.open(ownPath_, defaultIcon_); !opened) {
+        QTextStream(stderr) << opened.error() << '\n';
         return kRefused;
     }
     switch (options_.mode) {

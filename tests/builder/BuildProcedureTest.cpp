@@ -1,6 +1,7 @@
 #include "CraftedTemplate.h"
 #include "builder/BuildProcedure.h"
 #include "builder/IconPatch.h"
+#include "document/IconFile.h"
 #include "document/PackagePlan.h"
 #include "document/PackageReader.h"
 #include "document/PackageWriter.h"
@@ -82,9 +83,10 @@ protected:
     {
         const EditableShow before = show;
         BuildProcedure procedure(show, prompter, app);
-        const bool built = procedure.run(request, hooks);
+        const BuildProcedure::Outcome outcome = procedure.run(request, hooks);
+        BuildProcedure::tell(outcome, prompter);
         EXPECT_EQ(show, before) << "the build changed the show";
-        return built;
+        return outcome.created();
     }
 
     QString output() const { return destination + "/Stars.scr"; }
@@ -141,14 +143,14 @@ TEST_F(BuildProcedureTest, BuildWritesPatchedTemplateFollowedByThePackage)
               templateBytes.left(CraftedTemplate::kBlockOffset));
     EXPECT_GE(built.indexOf(defaultIcon), 0) << "the default icon must stay";
 
-    const auto values = VersionPatch::read(built);
+    const auto values = VersionResource::read(built);
     ASSERT_TRUE(values.has_value());
-    EXPECT_EQ((*values)[VersionPatch::Comments], "abc");
-    EXPECT_EQ((*values)[VersionPatch::FileDescription], QStringLiteral("スクリーンセーバー"));
-    EXPECT_EQ((*values)[VersionPatch::FileVersion], "1.00");
-    EXPECT_EQ((*values)[VersionPatch::ProductVersion], "1.00");
-    EXPECT_EQ((*values)[VersionPatch::InternalName], "Stars");
-    EXPECT_EQ((*values)[VersionPatch::OriginalFilename], "Stars.scr");
+    EXPECT_EQ((*values)[VersionResource::Comments], "abc");
+    EXPECT_EQ((*values)[VersionResource::FileDescription], QStringLiteral("スクリーンセーバー"));
+    EXPECT_EQ((*values)[VersionResource::FileVersion], "1.00");
+    EXPECT_EQ((*values)[VersionResource::ProductVersion], "1.00");
+    EXPECT_EQ((*values)[VersionResource::InternalName], "Stars");
+    EXPECT_EQ((*values)[VersionResource::OriginalFilename], "Stars.scr");
     EXPECT_TRUE(QFileInfo(output()).isExecutable());
 
     const Expected<PackageView> view = PackageReader::readTrailing(built);
@@ -255,9 +257,9 @@ TEST_F(BuildProcedureTest, EmptyMajorBecomesZeroAndVersionTextKeepsItsWidth)
     EXPECT_EQ(request.majorVersion, "0");
 
     const QByteArray built = readFile(output());
-    for (const auto key : {VersionPatch::FileVersion, VersionPatch::ProductVersion}) {
+    for (const auto key : {VersionResource::FileVersion, VersionResource::ProductVersion}) {
         const qsizetype valueAt =
-            VersionPatch::findKey(built, key) + VersionPatch::kFields[key].valueOffset * 2;
+            VersionResource::findKey(built, key) + VersionResource::kFields[key].valueOffset * 2;
         EXPECT_EQ(built.mid(valueAt, 10), QByteArray("0\0.\0"
                                                      "0\0"
                                                      "5\0\0\0",
@@ -274,7 +276,7 @@ TEST_F(BuildProcedureTest, MissingTemplateOrVersionKeyStopsWithNothingWritten)
                       kFailure, Icon::Warning);
 
     writeFile(app + "/Project.krt",
-              CraftedTemplate::withoutKey(templateBytes, VersionPatch::LegalTrademarks));
+              CraftedTemplate::withoutKey(templateBytes, VersionResource::LegalTrademarks));
     prompter.asked.clear();
     EXPECT_FALSE(build());
     expectOnlyMessage(
@@ -291,11 +293,11 @@ TEST_F(BuildProcedureTest, ChosenIconReplacesTheDefaultIconData)
     ASSERT_TRUE(build());
 
     const QByteArray built = readFile(output());
-    QByteArray padded = chosen.mid(IconPatch::kDataOffset);
+    QByteArray padded = chosen.mid(IconFile::kDataOffset);
     padded.append(defaultIcon.size() - chosen.size(), '\0');
     const qsizetype iconAt = templateBytes.indexOf(defaultIcon);
-    EXPECT_EQ(built.mid(iconAt, IconPatch::kDataOffset), defaultIcon.left(IconPatch::kDataOffset));
-    EXPECT_EQ(built.mid(iconAt + IconPatch::kDataOffset, padded.size()), padded);
+    EXPECT_EQ(built.mid(iconAt, IconFile::kDataOffset), defaultIcon.left(IconFile::kDataOffset));
+    EXPECT_EQ(built.mid(iconAt + IconFile::kDataOffset, padded.size()), padded);
     EXPECT_EQ(built.size(), templateBytes.size() + expectedPackage(0).size());
 }
 
@@ -307,7 +309,7 @@ TEST_F(BuildProcedureTest, UnusableIconsStopTheBuild)
                           QStringLiteral(")は大きすぎて使えません"),
                       kTitle, Icon::Warning);
 
-    request.chosenIconPath = media->bytes("short.ico", defaultIcon.left(IconPatch::kDataOffset));
+    request.chosenIconPath = media->bytes("short.ico", defaultIcon.left(IconFile::kDataOffset));
     prompter.asked.clear();
     EXPECT_FALSE(build());
     expectOnlyMessage(QStringLiteral("アイコンファイル(") + request.chosenIconPath +
@@ -364,7 +366,9 @@ TEST_F(BuildProcedureTest, FullDiskLeavesTheOldFileIntactAndNothingElse)
             setrlimit(RLIMIT_FSIZE, &fileSize);
             prompter.answerNext(Answer::Yes);
             BuildProcedure procedure(show, prompter, app);
-            const bool built = procedure.run(request);
+            const BuildProcedure::Outcome outcome = procedure.run(request);
+            BuildProcedure::tell(outcome, prompter);
+            const bool built = outcome.created();
             const bool toldOnce = prompter.asked.size() == 2 &&
                                   prompter.asked[1].title == kFailure &&
                                   prompter.asked[1].icon == Icon::Warning;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "builder/VersionBlock.h"
 #include "builder/VersionPatch.h"
+#include "document/VersionBlock.h"
 
 #include <QByteArray>
 
@@ -13,7 +13,7 @@ public:
     static constexpr int kOddKeyOffset = 7;
     static constexpr int kBlockOffset = 64;
 
-    static QByteArray bytes(const QByteArray& icon, const VersionPatch::Values& values = {})
+    static QByteArray bytes(const QByteArray& icon, const VersionResource::Values& values = {})
     {
         QByteArray out(kOddKeyOffset, 'H');
         for (const char c : QByteArray("Comments")) {
@@ -30,9 +30,9 @@ public:
     }
 
     // The template without one key: its text is replaced by other letters of the same length.
-    static QByteArray withoutKey(QByteArray bytes, VersionPatch::Key key)
+    static QByteArray withoutKey(QByteArray bytes, VersionResource::Key key)
     {
-        const qsizetype at = VersionPatch::findKey(bytes, key);
+        const qsizetype at = VersionResource::findKey(bytes, key);
         bytes[at] = 'X';
         return bytes;
     }

@@ -1,4 +1,5 @@
 #include "builder/IconPatch.h"
+#include "document/IconFile.h"
 #include "media/IconImage.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,12 @@ const QByteArray kSmallerIcon = IconImage::bytes(32, Qt::red, Qt::white, 4);
 
 QByteArray defaultData()
 {
-    return kDefaultIcon.mid(IconPatch::kDataOffset);
+    return kDefaultIcon.mid(IconFile::kDataOffset);
 }
 
 QByteArray chosenDataPadded()
 {
-    QByteArray data = kSmallerIcon.mid(IconPatch::kDataOffset);
+    QByteArray data = kSmallerIcon.mid(IconFile::kDataOffset);
     data.append(defaultData().size() - data.size(), '\0');
     return data;
 }
@@ -23,7 +24,7 @@ QByteArray chosenDataPadded()
 TEST(IconPatchTest, ChosenDataIsZeroPaddedSoTheTemplateKeepsItsLength)
 {
     QByteArray bytes = QByteArray("head") + kDefaultIcon + QByteArray("tail");
-    const qsizetype dataAt = 4 + IconPatch::kDataOffset;
+    const qsizetype dataAt = 4 + IconFile::kDataOffset;
     const qsizetype size = bytes.size();
     int replaced = 0;
 
@@ -31,7 +32,7 @@ TEST(IconPatchTest, ChosenDataIsZeroPaddedSoTheTemplateKeepsItsLength)
               IconPatch::Outcome::Replaced);
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(bytes.size(), size);
-    EXPECT_EQ(bytes.left(dataAt), QByteArray("head") + kDefaultIcon.left(IconPatch::kDataOffset));
+    EXPECT_EQ(bytes.left(dataAt), QByteArray("head") + kDefaultIcon.left(IconFile::kDataOffset));
     EXPECT_EQ(bytes.mid(dataAt, defaultData().size()), chosenDataPadded());
     EXPECT_TRUE(bytes.endsWith("tail"));
 }
@@ -60,7 +61,7 @@ TEST(IconPatchTest, RefusalsLeaveTheTemplateUnchanged)
 {
     const QByteArray original = QByteArray("head") + kDefaultIcon;
     const QByteArray larger = kDefaultIcon + QByteArray(2, 'x');
-    const QByteArray tooShort = kDefaultIcon.left(IconPatch::kDataOffset);
+    const QByteArray tooShort = kDefaultIcon.left(IconFile::kDataOffset);
     QByteArray bytes = original;
 
     EXPECT_EQ(IconPatch::apply(bytes, kDefaultIcon, larger),
@@ -76,9 +77,9 @@ TEST(IconPatchTest, RefusalsLeaveTheTemplateUnchanged)
 
 TEST(IconPatchTest, IconOfExactly29BytesHasOneByteOfData)
 {
-    QByteArray bytes = QByteArray(IconPatch::kDataOffset, 'h') + QByteArray("xy");
-    const QByteArray defaultIcon = QByteArray(IconPatch::kDataOffset, '?') + "x";
-    const QByteArray chosenIcon = QByteArray(IconPatch::kDataOffset, '?') + "z";
+    QByteArray bytes = QByteArray(IconFile::kDataOffset, 'h') + QByteArray("xy");
+    const QByteArray defaultIcon = QByteArray(IconFile::kDataOffset, '?') + "x";
+    const QByteArray chosenIcon = QByteArray(IconFile::kDataOffset, '?') + "z";
     ASSERT_EQ(IconPatch::apply(bytes, defaultIcon, chosenIcon), IconPatch::Outcome::Replaced);
     EXPECT_EQ(bytes.right(2), "zy");
 }

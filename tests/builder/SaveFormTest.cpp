@@ -2,6 +2,7 @@
 
 #include "builder/IconPatch.h"
 #include "builder/SaveForm.h"
+#include "document/IconFile.h"
 #include "media/MediaFactory.h"
 #include "support/ApplicationEnvironment.h"
 #include "support/ScriptedFileQuestions.h"
@@ -212,8 +213,8 @@ TEST_F(SaveFormTest, OnlyA32PixelIconIsTakenAndABuildUsesIt)
     control<QLineEdit>("txtdir")->setText(destination);
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     const QByteArray built = readFile(destination + "/ScreenSaver.scr");
-    EXPECT_GE(built.indexOf(chosen.mid(IconPatch::kDataOffset)), 0);
-    EXPECT_LT(built.indexOf(defaultIcon.mid(IconPatch::kDataOffset)), 0);
+    EXPECT_GE(built.indexOf(chosen.mid(IconFile::kDataOffset)), 0);
+    EXPECT_LT(built.indexOf(defaultIcon.mid(IconFile::kDataOffset)), 0);
 }
 
 TEST_F(SaveFormTest, CreateBuildsWithTheDialogValuesAndCloses)
@@ -232,11 +233,11 @@ TEST_F(SaveFormTest, CreateBuildsWithTheDialogValuesAndCloses)
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(control<QLineEdit>("txtVersion0")->text(), "0");
-    const auto values = VersionPatch::read(readFile(destination + "/Sky.scr"));
+    const auto values = VersionResource::read(readFile(destination + "/Sky.scr"));
     ASSERT_TRUE(values.has_value());
-    EXPECT_EQ((*values)[VersionPatch::ProductName], "Product");
-    EXPECT_EQ((*values)[VersionPatch::FileVersion], "0.05");
-    EXPECT_EQ((*values)[VersionPatch::OriginalFilename], "Sky.scr");
+    EXPECT_EQ((*values)[VersionResource::ProductName], "Product");
+    EXPECT_EQ((*values)[VersionResource::FileVersion], "0.05");
+    EXPECT_EQ((*values)[VersionResource::OriginalFilename], "Sky.scr");
 }
 
 // The progress window used to stay over the closing message and block it.

@@ -10,10 +10,10 @@ namespace {
 const QByteArray kIcon(100, 'I');
 
 // The `count` units starting `valueOffset` units after the key, as text (NULs kept).
-QString unitsBehindKey(const QByteArray& bytes, VersionPatch::Key key, int count)
+QString unitsBehindKey(const QByteArray& bytes, VersionResource::Key key, int count)
 {
     const qsizetype at =
-        VersionPatch::findKey(bytes, key) + VersionPatch::kFields[key].valueOffset * 2;
+        VersionResource::findKey(bytes, key) + VersionResource::kFields[key].valueOffset * 2;
     QString text;
     for (int unit = 0; unit < count; ++unit) {
         text.append(QChar(qFromLittleEndian<quint16>(bytes.constData() + at + unit * 2)));
@@ -28,43 +28,44 @@ QString nuls(int count)
 
 TEST(VersionPatchTest, VersionTextIsMajorDotLastTwoOfZeroZeroAndMinor)
 {
-    EXPECT_EQ(VersionPatch::versionText("1", "0"), "1.00");
-    EXPECT_EQ(VersionPatch::versionText("1", ""), "1.00");
-    EXPECT_EQ(VersionPatch::versionText("1", "12"), "1.12");
-    EXPECT_EQ(VersionPatch::versionText("0", "5"), "0.05");
-    EXPECT_EQ(VersionPatch::versionText("10", "07"), "10.07");
+    EXPECT_EQ(VersionResource::versionText("1", "0"), "1.00");
+    EXPECT_EQ(VersionResource::versionText("1", ""), "1.00");
+    EXPECT_EQ(VersionResource::versionText("1", "12"), "1.12");
+    EXPECT_EQ(VersionResource::versionText("0", "5"), "0.05");
+    EXPECT_EQ(VersionResource::versionText("10", "07"), "10.07");
 }
 
 TEST(VersionPatchTest, ShortValuesArePaddedWithNulsToTheirWidth)
 {
     QByteArray bytes = CraftedTemplate::bytes(kIcon, {});
-    VersionPatch::Values values;
-    values[VersionPatch::Comments] = "abc";
-    values[VersionPatch::InternalName] = "Save";
-    values[VersionPatch::OriginalFilename] = "Save.scr";
-    values[VersionPatch::FileVersion] = "0.05";
+    VersionResource::Values values;
+    values[VersionResource::Comments] = "abc";
+    values[VersionResource::InternalName] = "Save";
+    values[VersionResource::OriginalFilename] = "Save.scr";
+    values[VersionResource::FileVersion] = "0.05";
     VersionPatch::apply(bytes, values);
 
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::Comments, 40), "abc" + nuls(37));
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::InternalName, 40), "Save" + nuls(36));
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::OriginalFilename, 44), "Save.scr" + nuls(36));
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::FileVersion, 5), "0.05" + nuls(1));
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::Comments, 40), "abc" + nuls(37));
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::InternalName, 40), "Save" + nuls(36));
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::OriginalFilename, 44), "Save.scr" + nuls(36));
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::FileVersion, 5), "0.05" + nuls(1));
 }
 
 TEST(VersionPatchTest, LongValuesAreCutAndNothingBeyondTheWidthChanges)
 {
-    VersionPatch::Values before;
-    before[VersionPatch::FileDescription] = QString(20, 'd');
+    VersionResource::Values before;
+    before[VersionResource::FileDescription] = QString(20, 'd');
     QByteArray bytes = CraftedTemplate::bytes(kIcon, before);
     const QByteArray original = bytes;
-    VersionPatch::Values values;
-    values[VersionPatch::FileDescription] = QString(25, 'x');
+    VersionResource::Values values;
+    values[VersionResource::FileDescription] = QString(25, 'x');
     VersionPatch::apply(bytes, values);
 
     EXPECT_EQ(bytes.size(), original.size());
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::FileDescription, 21), QString(20, 'x') + nuls(1));
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::FileDescription, 21),
+              QString(20, 'x') + nuls(1));
     const qsizetype valueEnd =
-        VersionPatch::findKey(bytes, VersionPatch::FileDescription) + (17 + 20) * 2;
+        VersionResource::findKey(bytes, VersionResource::FileDescription) + (17 + 20) * 2;
     EXPECT_EQ(bytes.mid(valueEnd), original.mid(valueEnd));
 }
 
@@ -72,25 +73,26 @@ TEST(VersionPatchTest, KeyAtAnOddOffsetIsNotTheKey)
 {
     QByteArray bytes = CraftedTemplate::bytes(kIcon);
     const QByteArray header = bytes.left(CraftedTemplate::kBlockOffset);
-    EXPECT_EQ(VersionPatch::findKey(bytes, VersionPatch::Comments) % 2, 0);
-    EXPECT_GE(VersionPatch::findKey(bytes, VersionPatch::Comments), CraftedTemplate::kBlockOffset);
+    EXPECT_EQ(VersionResource::findKey(bytes, VersionResource::Comments) % 2, 0);
+    EXPECT_GE(VersionResource::findKey(bytes, VersionResource::Comments),
+              CraftedTemplate::kBlockOffset);
 
-    VersionPatch::Values values;
-    values[VersionPatch::Comments] = "note";
+    VersionResource::Values values;
+    values[VersionResource::Comments] = "note";
     VersionPatch::apply(bytes, values);
     EXPECT_EQ(bytes.left(CraftedTemplate::kBlockOffset), header);
-    EXPECT_EQ(unitsBehindKey(bytes, VersionPatch::Comments, 4), "note");
+    EXPECT_EQ(unitsBehindKey(bytes, VersionResource::Comments, 4), "note");
 }
 
 TEST(VersionPatchTest, MissingKeyIsReportedAndNothingIsWrittenForIt)
 {
     QByteArray bytes =
-        CraftedTemplate::withoutKey(CraftedTemplate::bytes(kIcon), VersionPatch::ProductVersion);
-    ASSERT_EQ(VersionPatch::findMissing(bytes), VersionPatch::ProductVersion);
+        CraftedTemplate::withoutKey(CraftedTemplate::bytes(kIcon), VersionResource::ProductVersion);
+    ASSERT_EQ(VersionPatch::findMissing(bytes), VersionResource::ProductVersion);
 
     const QByteArray original = bytes;
-    VersionPatch::Values values;
-    values[VersionPatch::ProductVersion] = "9.99";
+    VersionResource::Values values;
+    values[VersionResource::ProductVersion] = "9.99";
     VersionPatch::apply(bytes, values);
     EXPECT_EQ(bytes, original);
 }
@@ -98,43 +100,43 @@ TEST(VersionPatchTest, MissingKeyIsReportedAndNothingIsWrittenForIt)
 TEST(VersionPatchTest, KeyWithoutRoomForItsValueCountsAsMissing)
 {
     const QByteArray full = CraftedTemplate::bytes(kIcon);
-    const qsizetype keyAt = VersionPatch::findKey(full, VersionPatch::Comments);
+    const qsizetype keyAt = VersionResource::findKey(full, VersionResource::Comments);
     const QByteArray cut = full.left(keyAt + (9 + 39) * 2);
-    EXPECT_EQ(VersionPatch::findMissing(cut), VersionPatch::Comments);
+    EXPECT_EQ(VersionPatch::findMissing(cut), VersionResource::Comments);
     EXPECT_EQ(VersionPatch::findMissing(full), std::nullopt);
 }
 
 TEST(VersionPatchTest, ValueHoldingAnotherKeysTextDoesNotMoveThatKeysValue)
 {
     QByteArray bytes = CraftedTemplate::bytes(kIcon);
-    VersionPatch::Values values;
-    values[VersionPatch::Comments] = "ProductName FileDescription";
-    values[VersionPatch::ProductName] = "Kremoa";
-    values[VersionPatch::FileDescription] = "Stars";
+    VersionResource::Values values;
+    values[VersionResource::Comments] = "ProductName FileDescription";
+    values[VersionResource::ProductName] = "Kremoa";
+    values[VersionResource::FileDescription] = "Stars";
     VersionPatch::apply(bytes, values);
 
-    const auto back = VersionPatch::read(bytes);
+    const auto back = VersionResource::read(bytes);
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ((*back)[VersionPatch::Comments], "ProductName FileDescription");
-    EXPECT_EQ((*back)[VersionPatch::ProductName], "Kremoa");
-    EXPECT_EQ((*back)[VersionPatch::FileDescription], "Stars");
+    EXPECT_EQ((*back)[VersionResource::Comments], "ProductName FileDescription");
+    EXPECT_EQ((*back)[VersionResource::ProductName], "Kremoa");
+    EXPECT_EQ((*back)[VersionResource::FileDescription], "Stars");
 }
 
 TEST(VersionPatchTest, VersionBlockHoldsEveryKeyWithItsValueAtTheTableOffset)
 {
-    VersionPatch::Values values;
-    for (int key = 0; key < VersionPatch::kKeyCount; ++key) {
-        values[key] = QString(VersionPatch::kFields[key].width, QChar(u'A' + key));
+    VersionResource::Values values;
+    for (int key = 0; key < VersionResource::kKeyCount; ++key) {
+        values[key] = QString(VersionResource::kFields[key].width, QChar(u'A' + key));
     }
     const QByteArray block = VersionBlock::bytes(values, 1, 0);
     EXPECT_EQ(block.size() % VersionBlock::kAlignment, 0);
     EXPECT_EQ(qFromLittleEndian<quint16>(block.constData()), block.size());
-    const auto back = VersionPatch::read(block);
+    const auto back = VersionResource::read(block);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, values);
-    for (int key = 0; key < VersionPatch::kKeyCount; ++key) {
-        const VersionPatch::Field& field = VersionPatch::kFields[key];
-        const qsizetype keyAt = VersionPatch::findKey(block, VersionPatch::Key(key));
+    for (int key = 0; key < VersionResource::kKeyCount; ++key) {
+        const VersionResource::Field& field = VersionResource::kFields[key];
+        const qsizetype keyAt = VersionResource::findKey(block, VersionResource::Key(key));
         // The String entry's header is the three units before the key: wLength,
         // wValueLength (the width and its terminating NUL), wType 1 (text).
         const char* header = block.constData() + keyAt - 6;
@@ -144,6 +146,27 @@ TEST(VersionPatchTest, VersionBlockHoldsEveryKeyWithItsValueAtTheTableOffset)
         EXPECT_EQ(qFromLittleEndian<quint16>(header), 6 + (field.valueOffset + field.width + 1) * 2)
             << field.key;
     }
+}
+
+// Found by fuzzing: a value holding the next key's text comes before that key. Patching such a
+// file again must write where the saver reads, not at the first occurrence of the text.
+TEST(VersionPatchTest, PatchingAPatchedFileWritesWhereTheSaverReads)
+{
+    QByteArray bytes = CraftedTemplate::bytes(kIcon);
+    VersionResource::Values first;
+    first[VersionResource::InternalName] = "OriginalFilename";
+    first[VersionResource::OriginalFilename] = "First.scr";
+    VersionPatch::apply(bytes, first);
+    ASSERT_EQ(VersionPatch::findMissing(bytes), std::nullopt);
+
+    VersionResource::Values second;
+    second[VersionResource::InternalName] = "Second";
+    second[VersionResource::OriginalFilename] = "Second.scr";
+    VersionPatch::apply(bytes, second);
+    const auto back = VersionResource::read(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ((*back)[VersionResource::InternalName], "Second");
+    EXPECT_EQ((*back)[VersionResource::OriginalFilename], "Second.scr");
 }
 
 }  // namespace

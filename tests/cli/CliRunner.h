@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -27,12 +28,17 @@ public:
         return QDir(folder).filePath(QStringLiteral("kremoa-cli"));
     }
 
-    static Result run(const QStringList& args)
+    // A run that does not end within timeoutMs is killed and gives exit code -1.
+    static Result run(
+        const QStringList& args,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        int timeoutMs = kTimeoutMs)
     {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(program(), args);
         Result result;
-        if (!process.waitForFinished(kTimeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+        if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
             process.kill();
             process.waitForFinished();
             return result;

@@ -1,6 +1,6 @@
 #include "dialogs/GradientBar.h"
 #include "dialogs/RGBForm.h"
-#include "dialogs/mGetRGB.h"
+#include "document/mGetRGB.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,3 +1,4 @@
+#include "document/IconFile.h"
 #include "media/MediaFactory.h"
 
 #include <QFile>
@@ -79,8 +80,8 @@ TEST_F(MediaFactoryTest, IconHasOneEntryOfItsWidthAndDecodes)
     const QByteArray largeBytes = readAll(large);
     const QByteArray smallBytes = readAll(small);
     EXPECT_EQ(largeBytes.size(), 766);  // the classic 32x32 16-colour icon
-    EXPECT_EQ(quint8(largeBytes[IconImage::kWidthOffset]), 32);
-    EXPECT_EQ(quint8(smallBytes[IconImage::kWidthOffset]), 16);
+    EXPECT_EQ(quint8(largeBytes[IconFile::kWidthOffset]), 32);
+    EXPECT_EQ(quint8(smallBytes[IconFile::kWidthOffset]), 16);
     EXPECT_LT(smallBytes.size(), largeBytes.size());
 
     QImageReader reader(small);

@@ -181,4 +181,18 @@ TEST(PackageReaderTest, TrailingReaderFindsThePackageAtTheEndOfAFile)
     EXPECT_FALSE(PackageReader::readTrailing(file.left(file.size() - 1)).ok());
 }
 
+TEST(PackageReaderTest, RefusesCanvasSidesTheEditorCannotMake)
+{
+    Pieces wide;
+    wide.head.replace(0, 4, QByteArray::fromHex("10270000"));  // 10000
+    EXPECT_EQ(refusal(wide),
+              QStringLiteral("パッケージが壊れています: キャンバスの大きさが範囲外です"));
+    Pieces tall;
+    tall.head.replace(4, 4, QByteArray::fromHex("60ea0000"));  // 60000
+    EXPECT_FALSE(refusal(tall).isEmpty());
+    Pieces largest;
+    largest.head.replace(0, 8, QByteArray::fromHex("0f2700000f270000"));  // 9999 x 9999
+    EXPECT_EQ(refusal(largest), QString());
+}
+
 }  // namespace

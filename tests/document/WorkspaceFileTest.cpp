@@ -5,7 +5,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
+
+#include <tuple>
+
+#include <sys/stat.h>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -275,6 +281,36 @@ TEST_F(WorkspaceSaveTest, FailedWriteLeavesTheOldFileIntact)
     EXPECT_EQ(WEXITSTATUS(status), 1) << "save must report the failed write";
     EXPECT_EQ(readAll(target), kExampleBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("show.kwp")});
+}
+
+TEST(WorkspaceFileTest, RefusesCanvasSidesTheSizeDialogCannotMake)
+{
+    // Width at bytes 19..22, height at 23..26 of the worked example.
+    for (const auto& [at, side, accepted] :
+         {std::tuple{19, 9999, true}, std::tuple{19, 10000, false}, std::tuple{23, 60000, false},
+          std::tuple{23, -1, false}, std::tuple{19, 0, true}}) {
+        QByteArray bytes = kExampleBytes;
+        qToLittleEndian<qint32>(side, bytes.data() + at);
+        const Expected<WorkspaceRecord> record = WorkspaceFile::decode(bytes);
+        EXPECT_EQ(record.ok(), accepted) << side;
+        if (!accepted) {
+            EXPECT_EQ(record.error(), WorkspaceFile::kCanvasOutOfRange);
+        }
+    }
+}
+
+TEST_F(WorkspaceSaveTest, LoadTakesOnlyRegularFilesAndSaysWhenAFileIsNoWorkspace)
+{
+    const QString fifo = dir.filePath(QStringLiteral("fifo.kwp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(WorkspaceFile::load(fifo).ok());
+    EXPECT_FALSE(WorkspaceFile::load(dir.path()).ok());
+    EXPECT_FALSE(WorkspaceFile::load(QStringLiteral("/dev/urandom")).ok());
+    // The system tells no size for its information files, but they are not empty.
+    const Expected<WorkspaceRecord> status =
+        WorkspaceFile::load(QStringLiteral("/proc/self/status"));
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), QStringLiteral("作業ファイルの形式ではありません"));
 }
 
 }  // namespace

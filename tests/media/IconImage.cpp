@@ -1,12 +1,12 @@
 #include "IconImage.h"
 
+#include "document/IconFile.h"
 #include "document/LittleEndian.h"
 
 #include <QtEndian>
 
 namespace {
 
-constexpr quint32 kInfoHeaderSize = 40;
 constexpr quint16 kIconType = 1;
 constexpr int kPaletteEntries = 16;
 constexpr int kPaletteEntrySize = 4;
@@ -38,7 +38,7 @@ QByteArray IconImage::bytes(int size, QColor colour, QColor border, int bitsPerP
     const int maskRow = alignedRow(size);
     const int paletteSize = palette ? kPaletteEntries * kPaletteEntrySize : 0;
     const quint32 imageSize =
-        kInfoHeaderSize + paletteSize + quint32(colourRow + maskRow) * quint32(size);
+        IconFile::kInfoHeaderSize + paletteSize + quint32(colourRow + maskRow) * quint32(size);
 
     QByteArray out;
     appendLittleEndian<quint16>(out, 0);
@@ -50,9 +50,9 @@ QByteArray IconImage::bytes(int size, QColor colour, QColor border, int bitsPerP
     appendLittleEndian<quint16>(out, 1);
     appendLittleEndian<quint16>(out, quint16(bits));
     appendLittleEndian<quint32>(out, imageSize);
-    appendLittleEndian<quint32>(out, kImageOffset);
+    appendLittleEndian<quint32>(out, IconFile::kImageOffset);
 
-    appendLittleEndian<quint32>(out, kInfoHeaderSize);
+    appendLittleEndian<quint32>(out, IconFile::kInfoHeaderSize);
     appendLittleEndian<quint32>(out, quint32(size));
     appendLittleEndian<quint32>(out, quint32(size * 2));  // colour rows and mask rows
     appendLittleEndian<quint16>(out, 1);

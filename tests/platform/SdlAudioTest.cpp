@@ -16,6 +16,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // The disk driver writes what would be played (16-bit stereo samples) into a file, about
@@ -181,6 +186,55 @@ TEST(AudioFileTypeTest, TypeComesFromTheMagicBytes)
     EXPECT_EQ(AudioFileType::of(QByteArray("RIFF")), AudioFileType::Kind::Unknown);
     EXPECT_EQ(AudioFileType::of(QByteArray("ID3\3")), AudioFileType::Kind::Unknown);
     EXPECT_EQ(AudioFileType::of(QByteArray()), AudioFileType::Kind::Unknown);
+}
+
+// Runs `body` in a child process whose address space may grow by at most `extra` bytes beyond
+// what it already has (sanitizers reserve much up front), so a fault cannot take the machine
+// down. True when the body returned true.
+template <typename Body>
+bool withinMemoryBound(qint64 extra, Body body)
+{
+    const pid_t child = fork();
+    if (child < 0) {
+        return false;
+    }
+    if (child == 0) {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly)) {
+            _exit(3);
+        }
+        const qint64 pages = statm.readAll().split(' ').value(0).toLongLong();
+        const rlim_t limit = rlim_t(pages * sysconf(_SC_PAGESIZE) + extra);
+        const rlimit bound{limit, limit};
+        setrlimit(RLIMIT_AS, &bound);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(SdlAudioTest, EndlessOrHugeFilesAreNotPlayedAndCostNoMemory)
+{
+    constexpr qint64 kBound = qint64(128) << 20;
+    const QString huge =
+        media.bytes(QStringLiteral("huge.wav"), QByteArray("RIFF\0\0\0\0WAVE", 12));
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.resize(Audio::kMaxFileBytes + 1));
+    }
+    const QString fifo = dir.filePath(QStringLiteral("fifo.mid"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& music :
+         {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), huge, fifo}) {
+        EXPECT_TRUE(withinMemoryBound(kBound, [&] {
+            SdlAudio audio;
+            audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(music));
+            audio.sendCommand(QStringLiteral("play bgm"));
+            audio.playSound(music);
+            return audio.sendCommand(QStringLiteral("status bgm mode")).isEmpty();
+        })) << music.toStdString();
+    }
 }
 
 }  // namespace

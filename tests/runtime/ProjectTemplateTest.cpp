@@ -1,6 +1,7 @@
 #include "AppFolder.h"
 #include "builder/IconPatch.h"
 #include "builder/VersionPatch.h"
+#include "document/IconFile.h"
 #include "media/IconImage.h"
 #include "runtime/ElfExtent.h"
 #include "runtime/SaverIdentity.h"
@@ -60,11 +61,12 @@ TEST_F(ProjectTemplateTest, EveryKeyFirstOccursInTheVersionBlockWithRoomForItsVa
     const qsizetype blockEnd =
         blockStart + qFromLittleEndian<quint16>(templateBytes.constData() + blockStart);
 
-    for (const VersionPatch::Field& field : VersionPatch::kFields) {
+    for (const VersionResource::Field& field : VersionResource::kFields) {
         const qsizetype keyAt = firstEvenOccurrence(templateBytes, utf16(field.key));
-        EXPECT_EQ(VersionPatch::findKey(templateBytes,
-                                        VersionPatch::Key(&field - VersionPatch::kFields.data())),
-                  keyAt);
+        EXPECT_EQ(
+            VersionResource::findKey(
+                templateBytes, VersionResource::Key(&field - VersionResource::kFields.data())),
+            keyAt);
         EXPECT_GT(keyAt, blockStart) << field.key;
         const qsizetype valueEnd = keyAt + (field.valueOffset + field.width) * 2;
         EXPECT_LE(valueEnd, blockEnd) << field.key;
@@ -78,7 +80,7 @@ TEST_F(ProjectTemplateTest, EveryKeyFirstOccursInTheVersionBlockWithRoomForItsVa
 TEST_F(ProjectTemplateTest, DefaultIconIsA32PixelIconWhoseDataLiesAtAnEvenOffset)
 {
     EXPECT_EQ(quint8(icon[6]), 32);
-    const QByteArray data = icon.mid(IconPatch::kDataOffset);
+    const QByteArray data = icon.mid(IconFile::kDataOffset);
     EXPECT_GE(firstEvenOccurrence(templateBytes, data), 0);
     const QImage picture = QImage::fromData(icon, "ICO");
     EXPECT_EQ(picture.size(), QSize(32, 32));
@@ -97,8 +99,8 @@ TEST_F(ProjectTemplateTest, PatchedCopyShowsTheChosenIconAndTexts)
     QByteArray patched = templateBytes;
     const QByteArray chosen = IconImage::bytes(32, Qt::red, Qt::blue, 4);
     ASSERT_EQ(IconPatch::apply(patched, icon, chosen), IconPatch::Outcome::Replaced);
-    VersionPatch::Values values;
-    values[VersionPatch::FileDescription] = QStringLiteral("星空");
+    VersionResource::Values values;
+    values[VersionResource::FileDescription] = QStringLiteral("星空");
     VersionPatch::apply(patched, values);
 
     const SaverIdentity identity = SaverIdentity::read(patched, icon);
@@ -144,7 +146,7 @@ TEST_F(ProjectTemplateTest, ElfHeaderWithImpossibleTablesIsRefused)
 TEST_F(ProjectTemplateTest, UnreadableSwappedIconFallsBackToTheDefaultIcon)
 {
     QByteArray patched = templateBytes;
-    const QByteArray junk = icon.left(IconPatch::kDataOffset) + QByteArray(100, 'x');
+    const QByteArray junk = icon.left(IconFile::kDataOffset) + QByteArray(100, 'x');
     ASSERT_EQ(IconPatch::apply(patched, icon, junk), IconPatch::Outcome::Replaced);
     const SaverIdentity identity = SaverIdentity::read(patched, icon);
     EXPECT_EQ(identity.icon.size(), QSize(32, 32));

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <csignal>
 
@@ -212,6 +213,31 @@ TEST_F(SaverEndToEndTest, DamagedSaverIsRefusedWithAReason)
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
                     .startsWith(QStringLiteral("スクリーンセーバーのデータが壊れています")));
     EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+}
+
+// A package made elsewhere with a canvas the editor could not make would only exhaust memory.
+TEST_F(SaverEndToEndTest, SaverWithAnImpossibleCanvasRefusesToPlay)
+{
+    ASSERT_EQ(buildSaver(), 0) << cliErrors.toStdString();
+    QFile file(saver());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(file.size() - 4));
+    const qint32 packageSize = qFromLittleEndian<qint32>(file.read(4).constData());
+    ASSERT_TRUE(file.seek(file.size() - packageSize));
+    char width[4];
+    qToLittleEndian<qint32>(20000, width);
+    ASSERT_EQ(file.write(width, 4), 4);
+    file.close();
+
+    for (const QStringList& arguments : {QStringList{"--check"}, QStringList{}}) {
+        QProcess process;
+        process.setProcessEnvironment(headless(root.path()));
+        process.start(saver(), arguments);
+        ASSERT_TRUE(process.waitForFinished(kProcessTimeoutMs));
+        EXPECT_EQ(process.exitCode(), 2);
+        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
+                        .contains(QStringLiteral("キャンバスの大きさが範囲外です")));
+    }
 }
 
 TEST_F(SaverEndToEndTest, SaverPlaysThroughTransitionsAndStopsCleanlyOnSigterm)

@@ -55,7 +55,7 @@ protected:
         request.soundSwitch = soundSwitch;
         ScriptedPrompter prompter;
         BuildProcedure procedure(show, prompter, AppFolder::path(""));
-        EXPECT_TRUE(procedure.run(request));
+        EXPECT_TRUE(procedure.run(request).created());
         return BuildProcedure::outputPath(request);
     }
 

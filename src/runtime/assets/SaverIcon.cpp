@@ -1,5 +1,6 @@
 #include "SaverIcon.h"
 
+#include "document/IconFile.h"
 #include "document/LittleEndian.h"
 
 #include <QPainter>
@@ -8,12 +9,10 @@
 
 namespace {
 
-constexpr quint32 kInfoHeaderSize = 40;
 constexpr quint16 kIconType = 1;
 constexpr quint16 kBitsPerPixel = 32;
 constexpr int kBytesPerPixel = 4;
 constexpr int kMaskRowBytes = 4;  // 32 bits, already 4-byte aligned
-constexpr quint32 kImageOffset = 22;
 constexpr qreal kCornerRadius = 6.0;
 
 void drawStar(QPainter& painter, QPointF centre, qreal radius)
@@ -64,7 +63,7 @@ QByteArray SaverIcon::icoBytes(const QImage& picture)
     const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     const quint32 colourBytes = quint32(kSize * kSize * kBytesPerPixel);
     const quint32 maskBytes = quint32(kSize * kMaskRowBytes);
-    const quint32 imageBytes = kInfoHeaderSize + colourBytes + maskBytes;
+    const quint32 imageBytes = IconFile::kInfoHeaderSize + colourBytes + maskBytes;
 
     QByteArray out;
     appendLittleEndian<quint16>(out, 0);
@@ -75,9 +74,9 @@ QByteArray SaverIcon::icoBytes(const QImage& picture)
     appendLittleEndian<quint16>(out, 1);
     appendLittleEndian<quint16>(out, kBitsPerPixel);
     appendLittleEndian<quint32>(out, imageBytes);
-    appendLittleEndian<quint32>(out, kImageOffset);
+    appendLittleEndian<quint32>(out, IconFile::kImageOffset);
 
-    appendLittleEndian<quint32>(out, kInfoHeaderSize);
+    appendLittleEndian<quint32>(out, IconFile::kInfoHeaderSize);
     appendLittleEndian<quint32>(out, kSize);
     appendLittleEndian<quint32>(out, kSize * 2);  // colour rows and mask rows
     appendLittleEndian<quint16>(out, 1);

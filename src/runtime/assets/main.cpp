@@ -3,7 +3,8 @@
 //   kremoa-runtime-assets pad IN OUT               copies IN padded to an even length
 #include "EmbeddedSource.h"
 #include "SaverIcon.h"
-#include "builder/VersionBlock.h"
+#include "document/SaverDefaults.h"
+#include "document/VersionBlock.h"
 
 #include <QFile>
 #include <QStringList>
@@ -26,24 +27,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-// The values a template starts with: the builder dialog's initial texts.
-VersionPatch::Values templateValues()
-{
-    VersionPatch::Values values;
-    values[VersionPatch::FileDescription] = QStringLiteral("スクリーンセーバー");
-    values[VersionPatch::FileVersion] = QStringLiteral("1.00");
-    values[VersionPatch::ProductVersion] = QStringLiteral("1.00");
-    values[VersionPatch::InternalName] = QStringLiteral("ScreenSaver");
-    values[VersionPatch::OriginalFilename] = QStringLiteral("ScreenSaver.scr");
-    return values;
-}
-
 int makeAssets(const QString& sourcePath, const QString& iconPath)
 {
     const QByteArray icon = SaverIcon::icoBytes(SaverIcon::picture());
     EmbeddedSource source(QStringLiteral("runtime/RuntimeAssets.h"));
     source.addArray(QStringLiteral("versionBlock"), QStringLiteral("versionBlockSize"),
-                    VersionBlock::bytes(templateValues(), kTemplateMajor, kTemplateMinor));
+                    VersionBlock::bytes(SaverDefaults::values(), kTemplateMajor, kTemplateMinor));
     source.addArray(QStringLiteral("saverIcon"), QStringLiteral("saverIconSize"), icon);
     return writeFile(sourcePath, source.text()) && writeFile(iconPath, icon) ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "builder/VersionBlock.h"
+#include "document/VersionBlock.h"
 
 #include "document/LittleEndian.h"
 
@@ -53,9 +53,9 @@ QByteArray node(const QString& key, quint16 type, const QByteArray& value, quint
     return out;
 }
 
-QByteArray stringEntry(VersionPatch::Key key, const QString& text)
+QByteArray stringEntry(VersionResource::Key key, const QString& text)
 {
-    const VersionPatch::Field& field = VersionPatch::kFields[key];
+    const VersionResource::Field& field = VersionResource::kFields[key];
     QByteArray value;
     appendText(value, text.left(field.width));
     for (qsizetype unit = qMin<qsizetype>(text.size(), field.width); unit <= field.width; ++unit) {
@@ -78,11 +78,11 @@ QByteArray fixedInfo(int major, int minor)
 
 }  // namespace
 
-QByteArray VersionBlock::bytes(const VersionPatch::Values& values, int major, int minor)
+QByteArray VersionBlock::bytes(const VersionResource::Values& values, int major, int minor)
 {
     QList<QByteArray> strings;
-    for (int key = 0; key < VersionPatch::kKeyCount; ++key) {
-        strings.append(stringEntry(VersionPatch::Key(key), values[key]));
+    for (int key = 0; key < VersionResource::kKeyCount; ++key) {
+        strings.append(stringEntry(VersionResource::Key(key), values[key]));
     }
     const QByteArray table = node(QLatin1String(kStringTableKey), kTextType, {}, 0, strings);
     const QByteArray stringInfo = node(QStringLiteral("StringFileInfo"), kTextType, {}, 0, {table});
