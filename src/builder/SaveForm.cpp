@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -42,10 +44,26 @@ QLineEdit* lineEdit(const QString& name, const QString& text, int maxLength, QWi
     return edit;
 }
 
-// "c:\" of the original: the root folder of the system drive, here the file-system root.
+// Stored with the editor's other settings.
+const QString kSettingsOrganization = QStringLiteral("kremoa");
+const QString kSettingsApplication = QStringLiteral("kremoa");
+const QString kLastFolderKey = QStringLiteral("builder/lastFolder");
+
+// "c:\" of the original is a place every Windows user could write to; its counterpart here is
+// the home folder. The folder the last saver was built into comes first while it exists.
 QString initialDestination()
 {
-    return QDir::toNativeSeparators(QDir::rootPath());
+    const QString last =
+        QSettings(kSettingsOrganization, kSettingsApplication).value(kLastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    return QDir::toNativeSeparators(QDir::homePath());
+}
+
+void rememberFolder(const QString& folder)
+{
+    QSettings(kSettingsOrganization, kSettingsApplication).setValue(kLastFolderKey, folder);
 }
 
 }  // namespace
@@ -254,6 +272,7 @@ void SaveForm::Command2_Click()
     hooks.progress = [this](qint64 done, qint64 total) { return progress(done, total); };
     hooks.writingEnds = [this] { writingEnds(); };
     if (procedure.run(values, hooks)) {
+        rememberFolder(values.destinationFolder);
         accept();
     }
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -32,9 +33,13 @@ int main(int argc, char** argv)
     started.start();
     const RuntimeOptions options =
         RuntimeOptions::parse(argumentsOf(argc, argv), qEnvironmentVariable(kHostWindowVariable));
-    // The summary needs no display.
+    if (const std::optional<int> status =
+            SaverRuntime::answerEarly(options, QString::fromLocal8Bit(argv[0]))) {
+        return *status;
+    }
+    // The summary, the help and the version need no display.
     std::unique_ptr<QCoreApplication> app;
-    if (options.mode == RuntimeOptions::Mode::Check) {
+    if (!options.needsDisplay()) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         app = std::make_unique<QApplication>(argc, argv);
