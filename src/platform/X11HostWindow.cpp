@@ -72,9 +72,12 @@ bool X11HostWindow::open()
         error_ = kUnsupportedDepth.arg(window_, 0, kHexBase).arg(int(geometry->depth));
         return false;
     }
+    // Drawing covers the host's child windows too: a host made by a toolkit (an xlogo, say)
+    // keeps its content in a child that would otherwise hide the show.
     gc_ = xcb_generate_id(connection_);
-    const quint32 values[] = {kBlackPixel, 0};
-    xcb_create_gc(connection_, gc_, window_, XCB_GC_FOREGROUND | XCB_GC_GRAPHICS_EXPOSURES, values);
+    const quint32 values[] = {kBlackPixel, XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
+    xcb_create_gc(connection_, gc_, window_,
+                  XCB_GC_FOREGROUND | XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
     xcb_flush(connection_);
 
     notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_),

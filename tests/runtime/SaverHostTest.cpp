@@ -141,6 +141,16 @@ TEST_F(SaverHostTest, SmallHostShowsTheWholeShowScaledDown)
     EXPECT_EQ(lastGrab.pixel(398, 298), QColor(Qt::yellow).rgb());
 }
 
+TEST_F(SaverHostTest, HostWhoseContentIsAChildWindowStillShowsTheShow)
+{
+    X11TestWindow host(display, QRect(20, 20, 400, 300));
+    ASSERT_TRUE(host.ok());
+    host.addFillingChild({400, 300});
+    start({"--window-id", host.hexId()});
+
+    EXPECT_TRUE(showsScaledQuarters(host, {400, 300})) << output();
+}
+
 TEST_F(SaverHostTest, LargerHostShowsTheCanvasCentredAndUnscaled)
 {
     X11TestWindow host(display, QRect(0, 0, 1024, 768));

@@ -53,6 +53,19 @@ public:
                                   : QSize();
     }
 
+    // A child window filling the window, as toolkits put their content in.
+    void addFillingChild(QSize size)
+    {
+        const quint32 child = xcb_generate_id(connection_);
+        const quint32 values[] = {kWhite};
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, child, window_, 0, 0,
+                          quint16(size.width()), quint16(size.height()), 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, XCB_CW_BACK_PIXEL,
+                          values);
+        xcb_map_window(connection_, child);
+        sync();
+    }
+
     void resize(QSize size)
     {
         const quint32 values[] = {quint32(size.width()), quint32(size.height())};
