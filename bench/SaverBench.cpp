@@ -111,7 +111,8 @@ bool writeShow(const QString& path, QSize canvas, const QJsonArray& slides)
     return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(show).toJson()) > 0;
 }
 
-QByteArray runCli(const QStringList& arguments)
+// kremoa-cli's standard output, or nothing when it fails.
+std::optional<QByteArray> runCli(const QStringList& arguments)
 {
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -121,7 +122,7 @@ QByteArray runCli(const QStringList& arguments)
     cli.waitForFinished(-1);
     if (cli.exitCode() != 0) {
         QTextStream(stderr) << cli.readAllStandardError();
-        return {};
+        return std::nullopt;
     }
     return cli.readAllStandardOutput();
 }
@@ -212,13 +213,13 @@ int effects(bool inHost)
     }
     const QString show = folder.filePath("show.json");
     const QString saverPath = folder.filePath("Effects.scr");
-    if (!writeShow(show, kLargeScreen, slides) ||
-        runCli({"build", show, "--out", saverPath}).isNull()) {
+    if (!writeShow(show, kLargeScreen, slides) || !runCli({"build", show, "--out", saverPath})) {
         return 1;
     }
     // Virtual start of each transition; transition k runs effect k.
     const QByteArray simulated =
-        runCli({"play", show, "--simulate", "--transitions", QString::number(kEffectCount + 1)});
+        runCli({"play", show, "--simulate", "--transitions", QString::number(kEffectCount + 1)})
+            .value_or(QByteArray());
     QList<qint64> virtualStarts;
     for (const QByteArray& line : simulated.split('\n')) {
         const QJsonObject event = QJsonDocument::fromJson(line).object();
@@ -236,6 +237,10 @@ int effects(bool inHost)
     static const QRegularExpression transition(QStringLiteral("^transition \\d+: (\\d+) ms$"));
     static const QRegularExpression firstFrame(QStringLiteral("^first frame: (\\d+) ms$"));
     std::optional<qint64> previous = saver.waitFor(firstFrame);
+    if (!previous) {
+        QTextStream(stderr) << "the saver did not show its first frame\n";
+        return 1;
+    }
     out << "effect  virtual ms  real ms  real/virtual\n";
     qint64 virtualTotal = 0;
     qint64 realTotal = 0;
@@ -285,7 +290,7 @@ int cpu(bool inHost, int seconds)
     }
     const QString show = folder.filePath("show.json");
     const QString saverPath = folder.filePath("Cpu.scr");
-    if (!writeShow(show, kFullHd, slides) || runCli({"build", show, "--out", saverPath}).isNull()) {
+    if (!writeShow(show, kFullHd, slides) || !runCli({"build", show, "--out", saverPath})) {
         return 1;
     }
     const Server server(kFullHd);

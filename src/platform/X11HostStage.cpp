@@ -17,9 +17,9 @@ void X11HostStage::begin(const QImage& screen)
     drawAll();
 }
 
-void X11HostStage::present()
+void X11HostStage::present(const QRegion& changed)
 {
-    drawCanvas();
+    drawCanvasParts(changed);
     host_.handleEvents();
 }
 
@@ -32,6 +32,22 @@ void X11HostStage::drawAll()
     const QRegion border = QRegion(window) - CanvasFit::of(screen_->size(), host_.size()).target;
     host_.fillBlack(QList<QRect>(border.begin(), border.end()));
     drawCanvas();
+}
+
+void X11HostStage::drawCanvasParts(const QRegion& changed)
+{
+    if (screen_ == nullptr) {
+        return;
+    }
+    const CanvasFit fit = CanvasFit::of(screen_->size(), host_.size());
+    if (fit.scaled()) {
+        // A scaled canvas is small: scaling it whole keeps the filtering seamless.
+        drawCanvas();
+        return;
+    }
+    for (const QRect& part : changed & screen_->rect()) {
+        host_.putImage(screen_->copy(part), fit.target.topLeft() + part.topLeft());
+    }
 }
 
 void X11HostStage::drawCanvas()

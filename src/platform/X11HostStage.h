@@ -14,11 +14,12 @@ public:
     explicit X11HostStage(X11HostWindow& host);
 
     void begin(const QImage& screen) override;
-    void present() override;
+    void present(const QRegion& changed) override;
 
 private:
     void drawAll();
     void drawCanvas();
+    void drawCanvasParts(const QRegion& changed);
 
     X11HostWindow& host_;
     const QImage* screen_ = nullptr;

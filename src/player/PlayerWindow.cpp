@@ -57,10 +57,10 @@ void PlayerWindow::armInput()
     armed_ = true;
 }
 
-void PlayerWindow::present()
+void PlayerWindow::present(const QRegion& changed)
 {
     if (screen_ != nullptr) {
-        update(QRect(canvasOrigin(), screen_->size()));
+        update(changed.translated(canvasOrigin()));
     }
 }
 

@@ -32,7 +32,7 @@ public:
 
     void begin(const QImage& canvas) override;
     void armInput() override;
-    void present() override;
+    void present(const QRegion& changed) override;
     void end() override;
 
     // Top-left corner of the canvas: half the window minus half the canvas, each halved with
