@@ -31,10 +31,10 @@ struct BuiltSaver {
         return picture;
     }
 
-    // Builds folder/NAME.scr with the picture as its only slide; empty on failure, with
-    // kremoa-cli's messages in `errors`.
+    // Builds folder/Quarters.scr with the picture as its only slide and `bgm` as its music;
+    // empty on failure, with kremoa-cli's messages in `errors`.
     static QString make(const QString& folder, const QImage& picture, const QString& title,
-                        QString* errors)
+                        QString* errors, const QString& bgm = {})
     {
         const QDir dir(folder);
         const QString image = dir.filePath(QStringLiteral("picture.bmp"));
@@ -44,7 +44,7 @@ struct BuiltSaver {
             return {};
         }
         const QJsonArray slides{QJsonObject{{"image", image}, {"displayTime", kLongDisplayTime}}};
-        const QJsonObject root{{"bgm", QString()},
+        const QJsonObject root{{"bgm", bgm},
                                {"canvasWidth", picture.width()},
                                {"canvasHeight", picture.height()},
                                {"slides", slides}};

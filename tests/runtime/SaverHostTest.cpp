@@ -1,5 +1,6 @@
 #include "AppFolder.h"
 #include "BuiltSaver.h"
+#include "media/MediaFactory.h"
 
 #include "support/X11TestWindow.h"
 #include "support/XTestDisplay.h"
@@ -66,9 +67,15 @@ protected:
         }
     }
 
-    void start(const QStringList& arguments, const QString& hostVariable = {})
+    void start(const QStringList& arguments, const QString& hostVariable = {},
+               const QString& audioFile = {})
     {
         QProcessEnvironment environment = xEnvironment();
+        if (!audioFile.isEmpty()) {
+            // SDL's disk driver writes what would be played into a file, made when it opens.
+            environment.insert("SDL_AUDIODRIVER", "disk");
+            environment.insert("SDL_DISKAUDIOFILE", audioFile);
+        }
         environment.insert("XDG_CONFIG_HOME", folder.path());
         environment.insert("XDG_RUNTIME_DIR", folder.path());
         if (!hostVariable.isEmpty()) {
@@ -221,6 +228,40 @@ TEST_F(SaverHostTest, RootOptionWithoutAHostDrawsOnTheRootWindowAndOpensNoWindow
         return Quarters::in(image, image.rect()) == Quarters::expected();
     })) << output();
     EXPECT_EQ(probe.viewableTopLevels(), before);
+}
+
+TEST_F(SaverHostTest, PreviewPanePlaysNoMusicButAHostCoveringTheScreenDoes)
+{
+    MediaFactory media(folder.filePath("media"));
+    QString errors;
+    saver = BuiltSaver::make(folder.path(), BuiltSaver::quarters(kCanvas), "Quarters", &errors,
+                             media.wav("tune.wav", 2000));
+    ASSERT_FALSE(saver.isEmpty()) << errors.toStdString();
+
+    const QString paneAudio = folder.filePath("pane.raw");
+    {
+        X11TestWindow pane(display, QRect(0, 0, 400, 300));
+        ASSERT_TRUE(pane.ok());
+        start({"--window-id", pane.hexId()}, {}, paneAudio);
+        ASSERT_TRUE(showsScaledQuarters(pane, {400, 300})) << output();
+        // The music would start right after the first frame: give it time to show up.
+        QThread::msleep(500);
+        pane.destroy();
+        ASSERT_TRUE(process.waitForFinished(BuiltSaver::kTimeoutMs));
+    }
+    EXPECT_FALSE(QFile::exists(paneAudio)) << "a preview pane opened the sound device";
+
+    X11TestWindow probe(display, QRect(0, 0, 1, 1));
+    const QSize screen = probe.screenSize();
+    X11TestWindow full(display, QRect(QPoint(0, 0), screen));
+    ASSERT_TRUE(full.ok());
+    const QString fullAudio = folder.filePath("full.raw");
+    start({"--root"}, full.hexId(), fullAudio);
+    const QDeadlineTimer deadline(kSettleMs);
+    while (!QFile::exists(fullAudio) && !deadline.hasExpired()) {
+        QThread::msleep(kPollMs);
+    }
+    EXPECT_TRUE(QFile::exists(fullAudio)) << output();
 }
 
 TEST_F(SaverHostTest, MissingHostIsRefusedWithItsId)
