@@ -41,9 +41,11 @@ function(kremoa_library name dir)
     kremoa_flags(${name})
 endfunction()
 
-# kremoa_tests(DIR LIBS ...): one GoogleTest executable per DIR/*Test.cpp.
+# kremoa_tests(DIR LIBS ... [X11_TESTS NAME...]): one GoogleTest executable per DIR/*Test.cpp.
+# The X11_TESTS draw on the one X server of KREMOA_TEST_DISPLAY and run one at a time, so that
+# no window of one covers the windows another reads back.
 function(kremoa_tests dir)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "LIBS;X11_TESTS" ${ARGN})
     file(GLOB tests CONFIGURE_DEPENDS ${dir}/*Test.cpp)
     # The shared support headers are sources too, so the moc sees their Qt objects.
     file(GLOB helpers CONFIGURE_DEPENDS ${dir}/*.h ${PROJECT_SOURCE_DIR}/tests/support/*.h)
@@ -57,7 +59,11 @@ function(kremoa_tests dir)
         # discovered tests keeps only its first variable.
         set_target_properties(${test_name} PROPERTIES CROSSCOMPILING_EMULATOR
             "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;KREMOA_APP_DIR=${KREMOA_APP_DIR};KREMOA_BUILD_DIR=${CMAKE_BINARY_DIR};KREMOA_SOURCE_DIR=${PROJECT_SOURCE_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan-suppressions.txt")
+        set(properties)
+        if(test_name IN_LIST ARG_X11_TESTS)
+            set(properties PROPERTIES RESOURCE_LOCK x11-display)
+        endif()
         gtest_discover_tests(${test_name}
-            DISCOVERY_TIMEOUT 60)
+            DISCOVERY_TIMEOUT 60 ${properties})
     endforeach()
 endfunction()

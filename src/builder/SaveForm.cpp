@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -43,10 +45,26 @@ QLineEdit* lineEdit(const QString& name, const QString& text, int maxLength, QWi
     return edit;
 }
 
-// "c:\" of the original: the root folder of the system drive, here the file-system root.
+// Stored with the editor's other settings.
+const QString kSettingsOrganization = QStringLiteral("kremoa");
+const QString kSettingsApplication = QStringLiteral("kremoa");
+const QString kLastFolderKey = QStringLiteral("builder/lastFolder");
+
+// "c:\" of the original is a place every Windows user could write to; its counterpart here is
+// the home folder. The folder the last saver was built into comes first while it exists.
 QString initialDestination()
 {
-    return QDir::toNativeSeparators(QDir::rootPath());
+    const QString last =
+        QSettings(kSettingsOrganization, kSettingsApplication).value(kLastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    return QDir::toNativeSeparators(QDir::homePath());
+}
+
+void rememberFolder(const QString& folder)
+{
+    QSettings(kSettingsOrganization, kSettingsApplication).setValue(kLastFolderKey, folder);
 }
 
 }  // namespace
@@ -257,6 +275,7 @@ void SaveForm::Command2_Click()
     const BuildProcedure::Outcome outcome = procedure.run(values, hooks);
     BuildProcedure::tell(outcome, prompter_);
     if (outcome.created()) {
+        rememberFolder(values.destinationFolder);
         accept();
     }
 }

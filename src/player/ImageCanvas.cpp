@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kBytesPerPixel = 4;  // Format_RGB32
 constexpr int kBitsPerPixel = 32;
+constexpr int kMaxChangedParts = 64;
 
 // The source index sampled for target index t when `sourceLength` pixels are scaled to
 // `targetLength`: the pixel under the target pixel's centre.
@@ -24,7 +25,7 @@ int nearest(int t, int sourceLength, int targetLength)
 }  // namespace
 
 ImageCanvas::ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
-                         std::function<void()> onRefresh)
+                         std::function<void(const QRegion& changed)> onRefresh)
     : screen_(screen), outgoing_(outgoing), incoming_(incoming), onRefresh_(std::move(onRefresh))
 {
     columns_.reserve(static_cast<std::size_t>(std::max(screen_.width(), 0)));
@@ -54,8 +55,10 @@ void ImageCanvas::copy(Source source, int x, int y, int w, int h, int sx, int sy
     }
     if (!clipped_) {
         copyRows(from, target, shift);
+        changed(target);
         return;
     }
+    changed(target & clip_.boundingRect());
     for (const QRect& band : clip_) {
         const QRect part = band & target;
         if (!part.isEmpty()) {
@@ -100,6 +103,7 @@ void ImageCanvas::stretch(Source source, int x, int y, int w, int h)
         columns_.push_back(w < 0 ? fromWidth - 1 - sampled : sampled);
     }
     rows_.plan(columns_, fromWidth);
+    changed(visible);
 
     uchar* screenBits = screen_.bits();
     const qsizetype screenStride = screen_.bytesPerLine();
@@ -115,6 +119,16 @@ void ImageCanvas::fillBlack()
 {
     // The box from (-1, -1) to (W, H) covers the whole picture.
     screen_.fill(Qt::black);
+    changed(screen_.rect());
+}
+
+void ImageCanvas::changed(const QRect& area)
+{
+    changed_ += area;
+    // Many small parts (tiles) cost more to put on the screen one by one than their bounds.
+    if (changed_.rectCount() > kMaxChangedParts) {
+        changed_ = changed_.boundingRect();
+    }
 }
 
 bool ImageCanvas::clipEllipse(int x1, int y1, int x2, int y2)
@@ -145,8 +159,9 @@ void ImageCanvas::unclip()
 
 void ImageCanvas::refresh()
 {
+    const QRegion changed = std::exchange(changed_, QRegion());
     if (onRefresh_) {
-        onRefresh_();
+        onRefresh_(changed);
     }
 }
 

@@ -11,8 +11,9 @@
 
 // The canvas of the effects on real pixels: the screen, outgoing and incoming pictures are
 // QImages of one size (Format_RGB32); copies are clipped to both pictures like a block
-// transfer. refresh() calls the given function (the player window repaints from the screen
-// picture; it must not keep a shallow copy of it, which would make every draw detach).
+// transfer. refresh() calls the given function with the part of the screen picture drawn since
+// the last refresh (the player window repaints that part from the screen picture; it must not
+// keep a shallow copy of it, which would make every draw detach).
 //
 // Copies move whole rows with memcpy, through the clip region's rectangles when a clip is set;
 // stretches sample the nearest source pixel (no smoothing, like a default stretch mode) and
@@ -22,7 +23,7 @@
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
-                std::function<void()> onRefresh = {});
+                std::function<void(const QRegion& changed)> onRefresh = {});
 
     int width() const override;
     int height() const override;
@@ -40,11 +41,13 @@ private:
     bool movable(const QImage& from) const;
     // Copies target (inside the screen) from `from` at target - shift, row by row.
     void copyRows(const QImage& from, const QRect& target, const QPoint& shift);
+    void changed(const QRect& area);
 
     QImage& screen_;
     const QImage& outgoing_;
     const QImage& incoming_;
-    std::function<void()> onRefresh_;
+    std::function<void(const QRegion&)> onRefresh_;
+    QRegion changed_;
     QRegion clip_;
     bool clipped_ = false;
     std::vector<int> columns_;  // stretch: source column of each visible target column

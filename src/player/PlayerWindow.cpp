@@ -1,5 +1,7 @@
 #include "player/PlayerWindow.h"
 
+#include "player/ScreenLayout.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -23,11 +25,6 @@ PlayerWindow::PlayerWindow(ProgramState& state, Options options, std::function<v
 PlayerWindow::~PlayerWindow()
 {
     restoreCursor();
-    if (host_) {
-        // Leave the host before its wrapper goes, or the wrapper would delete us as its child.
-        destroy();
-        setParent(nullptr);
-    }
 }
 
 void PlayerWindow::begin(const QImage& canvas)
@@ -37,38 +34,33 @@ void PlayerWindow::begin(const QImage& canvas)
         QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
         cursorHidden_ = true;
     }
-    if (options_.hostWindow != 0) {
-        host_.reset(QWindow::fromWinId(options_.hostWindow));
+    const ScreenLayout layout = ScreenLayout::current();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (layout.primary() >= 0) {
+        setScreen(screens[layout.primary()]);
     }
-    if (host_) {
-        // Qt does not report a foreign window's size; without it the screen's is the best guess.
-        QSize size = options_.hostSize;
-        if (size.isEmpty()) {
-            size = host_->size().isEmpty() ? screen()->geometry().size() : host_->size();
-        }
-        setParent(host_.get());
-        setGeometry(QRect(QPoint(0, 0), size));
-        show();
-    } else {
-        // Sized by hand too: without a window manager full-screen alone leaves it empty.
-        setGeometry(screen()->geometry());
-        showFullScreen();
-        // Keys must reach the player, not the editor window behind it.
-        requestActivate();
+    for (const int index : layout.blankScreens()) {
+        blanks_.push_back(std::make_unique<BlankScreenWindow>(screens[index], this));
+        blanks_.back()->showFullScreen();
     }
+    // Sized by hand too: without a window manager full-screen alone leaves it empty.
+    setGeometry(screen()->geometry());
+    showFullScreen();
+    // Keys must reach the player, not the editor window behind it.
+    requestActivate();
     update();
 }
 
 void PlayerWindow::armInput()
 {
     StartCursorPos = QCursor::pos();
-    armed_ = !options_.ignoreInput;
+    armed_ = true;
 }
 
-void PlayerWindow::present()
+void PlayerWindow::present(const QRegion& changed)
 {
     if (screen_ != nullptr) {
-        update(QRect(canvasOrigin(), screen_->size()));
+        update(changed.translated(canvasOrigin()));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/ProgramState.h"
+#include "player/BlankScreenWindow.h"
 #include "player/ShowStage.h"
 
 #include <QIcon>
@@ -11,18 +12,16 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-// The player window `Form1`: frameless, black, covering the screen (or a host's window), with
-// the canvas `Picture1` centred in it. While the show runs the cursor is hidden, and a key, a
-// mouse button or any change of the cursor position sets StopRequested. A fresh window is made
-// for every show.
+// The player window `Form1`: frameless, black, covering the primary monitor, with the canvas
+// `Picture1` centred in it; every other monitor gets a black window. While the show runs the
+// cursor is hidden, and a key, a mouse button or any change of the cursor position on any of
+// the windows sets StopRequested. A fresh window is made for every show.
 class PlayerWindow : public QRasterWindow, public ShowStage {
     Q_OBJECT
 public:
     struct Options {
-        WId hostWindow = 0;  // when set and usable, the player fills this foreign window
-        QSize hostSize;      // the host's size when known (ForeignWindowSize), else the screen's
-        bool ignoreInput = false;  // for a host that ends the show itself
         QString title;
         QIcon icon;
     };
@@ -33,7 +32,7 @@ public:
 
     void begin(const QImage& canvas) override;
     void armInput() override;
-    void present() override;
+    void present(const QRegion& changed) override;
     void end() override;
 
     // Top-left corner of the canvas: half the window minus half the canvas, each halved with
@@ -54,7 +53,7 @@ private:
     ProgramState& state_;
     Options options_;
     std::function<void()> onStop_;
-    std::unique_ptr<QWindow> host_;  // the foreign window we are embedded in
+    std::vector<std::unique_ptr<BlankScreenWindow>> blanks_;
     const QImage* screen_ = nullptr;
     QPoint StartCursorPos;
     bool armed_ = false;

@@ -72,7 +72,7 @@ void ShowLoop::start()
     }
     const SlideItem& first = source_.slide(0);
     OpaqueBlit(screen_, first.PosX, first.PosY, picture_);
-    stage_.present();
+    stage_.present(screen_.rect());
     observer_.slideShown(0);
 }
 
@@ -110,12 +110,13 @@ void ShowLoop::pass()
 
     observer_.transitionStarting(OutgoingSlideIndex, CurrentSlideIndex, leaving.EffectNumber,
                                  state_.EffectSpeed);
-    ImageCanvas canvas(screen_, outgoing_, incoming_, [this] { stage_.present(); });
+    ImageCanvas canvas(screen_, outgoing_, incoming_,
+                       [this](const QRegion& changed) { stage_.present(changed); });
     EffectContext context{canvas, ticker_, state_};
     runTransition(leaving.EffectNumber, context);
     observer_.transitionFinished(passCount_);
 
-    stage_.present();
+    stage_.present(screen_.rect());
     checkMusic();
     ticker_.pumpEvents(state_);
 }

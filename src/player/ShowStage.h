@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 
 // Where a show is seen: the player window. An offscreen show (simulation, tests, benchmarks)
 // uses this base, which shows nothing.
@@ -13,8 +14,8 @@ public:
     // Takes the cursor position against which mouse moves are measured; input stops the show
     // from here on.
     virtual void armInput() {}
-    // Puts the screen picture's current content on the display.
-    virtual void present() {}
+    // Puts the changed part of the screen picture's current content on the display.
+    virtual void present(const QRegion& /*changed*/) {}
     // Shows the cursor again.
     virtual void end() {}
 };

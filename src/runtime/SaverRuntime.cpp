@@ -1,9 +1,14 @@
 #include "SaverRuntime.h"
 
+#include "document/ProgramVersion.h"
+#include "platform/DisplayCheck.h"
 #include "platform/EventLoopTicker.h"
 #include "platform/SdlAudio.h"
 #include "platform/TerminationWatcher.h"
+#include "platform/X11HostStage.h"
+#include "platform/X11HostWindow.h"
 #include "player/PlayerWindow.h"
+#include "player/ScreenLayout.h"
 #include "player/ShowLoop.h"
 #include "runtime/PackageShowSource.h"
 #include "runtime/PackageSummary.h"
@@ -17,6 +22,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 SaverRuntime::SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayView defaultIcon,
@@ -28,10 +34,33 @@ SaverRuntime::SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayVi
       stop_(stop)
 {}
 
+std::optional<int> SaverRuntime::answerEarly(const RuntimeOptions& options, const QString& program)
+{
+    QTextStream err(stderr);
+    if (options.mode == RuntimeOptions::Mode::Refused) {
+        err << options.refusal << '\n' << RuntimeOptions::usage(QFileInfo(program).fileName());
+        return kRefused;
+    }
+    if (options.needsDisplay()) {
+        if (const std::optional<QString> problem = DisplayCheck::problem(options.hasHostWindow())) {
+            err << *problem << '\n';
+            return kRefused;
+        }
+    }
+    return std::nullopt;
+}
+
 int SaverRuntime::run()
 {
     if (stopAsked()) {
         return 0;
+    }
+    if (options_.mode == RuntimeOptions::Mode::Help) {
+        QTextStream(stdout) << RuntimeOptions::help(saverFileName());
+        return 0;
+    }
+    if (options_.mode == RuntimeOptions::Mode::Version) {
+        return version();
     }
     if (const Status opened = saver_.open(ownPath_, defaultIcon_); !opened) {
         QTextStream(stderr) << opened.error() << '\n';
@@ -43,6 +72,9 @@ int SaverRuntime::run()
         case RuntimeOptions::Mode::Settings:
             return settings();
         case RuntimeOptions::Mode::Play:
+        case RuntimeOptions::Mode::Help:
+        case RuntimeOptions::Mode::Version:
+        case RuntimeOptions::Mode::Refused:
             break;
     }
     return play();
@@ -89,26 +121,64 @@ int SaverRuntime::settings()
     return 0;
 }
 
+int SaverRuntime::version()
+{
+    QTextStream out(stdout);
+    out << ProgramVersion::line(saverFileName()) << '\n';
+    // The show's own title and version, as the builder wrote them, when the file holds one.
+    if (saver_.open(ownPath_, defaultIcon_)) {
+        out << saver_.identity().title << ' ' << saver_.identity().version << '\n';
+    }
+    return 0;
+}
+
 int SaverRuntime::play()
 {
     const PackageView& package = saver_.package();
-    const SoundChoice choice =
+    std::unique_ptr<X11HostWindow> host;
+    if (options_.hasHostWindow()) {
+        host = std::make_unique<X11HostWindow>(quint32(options_.windowId.value_or(0)));
+        if (!host->open()) {
+            QTextStream(stderr) << host->error() << '\n';
+            return kRefused;
+        }
+    }
+    SoundChoice choice =
         package.SoundSwitchable == 1 ? SoundSettings(saverFileName()).load() : SoundChoice{};
+    if (host && !coversAScreen(*host)) {
+        // A preview pane: the settings window it sits in is no place for music.
+        choice = SoundChoice{false, false};
+    }
     const PackageShowSource source(package, choice);
     SdlAudio audio(source.resolver());
     EventLoopTicker ticker;
     ProgramState state;
     state.followOutsideStop(stop_.asked);
+    const auto stop = [&state, &ticker] {
+        state.requestStop();
+        ticker.wake();
+    };
     const TerminationWatcher watcher(stop_, [&ticker] { ticker.wake(); });
+    PlayLog playLog(options_.log ? &started_ : nullptr);
 
+    if (host) {
+        host->onDestroyed(stop);
+        X11HostStage stage(*host);
+        ShowLoop(source, audio, ticker, state, stage, playLog).run();
+        return 0;
+    }
     PlayerWindow::Options options;
-    options.hostWindow = options_.windowId.value_or(0);
-    options.ignoreInput = options_.windowId.has_value();
     options.title = saver_.identity().title;
     options.icon = QIcon(QPixmap::fromImage(saver_.identity().icon));
     PlayerWindow window(state, options, [&ticker] { ticker.wake(); });
-    PlayLog playLog(options_.log ? &started_ : nullptr);
-    ShowLoop loop(source, audio, ticker, state, window, playLog);
-    loop.run();
+    ShowLoop(source, audio, ticker, state, window, playLog).run();
     return 0;
+}
+
+bool SaverRuntime::coversAScreen(const X11HostWindow& host)
+{
+    const QSize size = host.size();
+    const QSize screen = host.screenSize();
+    return ScreenLayout::current().coversAScreen(size) ||
+           (size.width() >= screen.width() && size.height() >= screen.height());
 }

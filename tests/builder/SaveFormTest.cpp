@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,8 @@ class SaveFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The dialog's remembered folder goes to this test's own settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.filePath("config"));
         app = root.filePath("app");
         QDir().mkpath(app);
         destination = root.filePath("out");
@@ -92,7 +95,7 @@ protected:
 TEST_F(SaveFormTest, OpensWithTheInitialValuesAndLimits)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("スクリーンセーバーの作成"));
-    EXPECT_EQ(control<QLineEdit>("txtdir")->text(), QDir::toNativeSeparators(QDir::rootPath()));
+    EXPECT_EQ(control<QLineEdit>("txtdir")->text(), QDir::toNativeSeparators(QDir::homePath()));
     const struct {
         const char* name;
         QString text;
@@ -322,6 +325,36 @@ TEST_F(SaveFormTest, CancelClosesWithoutBuilding)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(prompter.asked.isEmpty());
     EXPECT_TRUE(QDir(destination).isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SaveFormTest, NextOpeningStartsInTheFolderOfTheLastBuildWhileItExists)
+{
+    const QString other = root.filePath("other");
+    ASSERT_TRUE(QDir().mkpath(other));
+    {
+        SaveForm cancelled(show, prompter, questions, app);
+        cancelled.findChild<QLineEdit*>("txtdir")->setText(other);
+        cancelled.Command3_Click();
+    }
+    SaveForm cancelled(show, prompter, questions, app);
+    EXPECT_EQ(cancelled.findChild<QLineEdit*>("txtdir")->text(),
+              QDir::toNativeSeparators(QDir::homePath()))
+        << "only a build remembers its folder";
+
+    control<QLineEdit>("txtdir")->setText(destination);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_TRUE(QFile::exists(destination + "/ScreenSaver.scr"));
+    SaveForm next(show, prompter, questions, app);
+    EXPECT_EQ(next.findChild<QLineEdit*>("txtdir")->text(), destination);
+
+    ASSERT_TRUE(QDir(destination).removeRecursively());
+    SaveForm afterRemoval(show, prompter, questions, app);
+    EXPECT_EQ(afterRemoval.findChild<QLineEdit*>("txtdir")->text(),
+              QDir::toNativeSeparators(QDir::homePath()));
 }
 
 }  // namespace

@@ -40,7 +40,11 @@ protected:
     QImage incoming = positionPicture(kWidth, kHeight, kIncomingMark);
     QImage screen = outgoing.copy();
     int refreshes = 0;
-    ImageCanvas canvas{screen, outgoing, incoming, [this] { ++refreshes; }};
+    QRegion lastChanged;
+    ImageCanvas canvas{screen, outgoing, incoming, [this](const QRegion& changed) {
+                           ++refreshes;
+                           lastChanged = changed;
+                       }};
 };
 
 TEST_F(ImageCanvasTest, CopiesAreClippedToBothPicturesLikeABlockTransfer)
@@ -153,11 +157,58 @@ TEST(ImageCanvasFormats, PicturesOfAnotherDepthAreLeftAlone)
     EXPECT_EQ(screen, before);
 }
 
-TEST_F(ImageCanvasTest, RefreshCallsTheRepaintFunction)
+TEST_F(ImageCanvasTest, RefreshCallsTheRepaintFunctionWithWhatWasDrawnSince)
 {
+    canvas.copy(Source::Incoming, 2, 3, 4, 5, 0, 0);
+    canvas.stretch(Source::Incoming, 12, 0, -3, 2);
     canvas.refresh();
+    EXPECT_EQ(lastChanged, QRegion(2, 3, 4, 5) + QRegion(9, 0, 3, 2));
+
     canvas.refresh();
     EXPECT_EQ(refreshes, 2);
+    EXPECT_TRUE(lastChanged.isEmpty()) << "nothing drawn, nothing to repaint";
+
+    // A clipped copy reports no more than the clip allows; black fill is everything.
+    canvas.clipEllipse(0, 0, 4, 4);
+    canvas.copy(Source::Outgoing, 0, 0, kWidth, kHeight, 0, 0);
+    canvas.refresh();
+    EXPECT_TRUE(QRect(0, 0, 4, 4).contains(lastChanged.boundingRect()));
+    canvas.unclip();
+    canvas.fillBlack();
+    canvas.refresh();
+    EXPECT_EQ(lastChanged, QRegion(screen.rect()));
+}
+
+// What a display shows when it repaints only the reported parts: after every refresh of every
+// effect it must equal the screen picture.
+TEST(ImageCanvasEffects, RepaintingTheReportedPartsShowsEveryFrameWhole)
+{
+    constexpr int kWidth = 41;
+    constexpr int kHeight = 29;
+    const QImage outgoing = positionPicture(kWidth, kHeight, kOutgoingMark);
+    const QImage incoming = positionPicture(kWidth, kHeight, kIncomingMark);
+    for (int effect = 1; effect < kEffectCount; ++effect) {
+        QImage screen = outgoing.copy();
+        QImage shown = outgoing.copy();
+        int staleFrames = 0;
+        ImageCanvas canvas(screen, outgoing, incoming, [&](const QRegion& changed) {
+            for (const QRect& part : changed) {
+                for (int y = part.top(); y <= part.bottom(); ++y) {
+                    for (int x = part.left(); x <= part.right(); ++x) {
+                        shown.setPixel(x, y, screen.pixel(x, y));
+                    }
+                }
+            }
+            staleFrames += shown == screen ? 0 : 1;
+        });
+        VirtualTicker ticker;
+        ProgramState state;
+        EffectContext context{canvas, ticker, state};
+        runTransition(effect, context);
+        canvas.refresh();
+        EXPECT_EQ(staleFrames, 0) << "effect " << effect;
+        EXPECT_EQ(shown, incoming) << "effect " << effect;
+    }
 }
 
 // Every effect ends with the incoming picture in full, on odd sizes, also when cut short.

@@ -1,7 +1,6 @@
 #include "document/EditableShow.h"
 #include "effects/Ticker.h"
 #include "media/MediaFactory.h"
-#include "platform/ForeignWindowSize.h"
 #include "player/EditableShowSource.h"
 #include "player/PlayerWindow.h"
 #include "player/RecordingAudio.h"
@@ -91,20 +90,6 @@ TEST_F(PlayerWindowTest, OnePixelOfCursorMovementStopsButAMoveInPlaceDoesNot)
     EXPECT_TRUE(state.stopRequested());
 }
 
-TEST_F(PlayerWindowTest, IgnoringInputLeavesTheShowRunning)
-{
-    PlayerWindow::Options options;
-    options.ignoreInput = true;
-    PlayerWindow quiet(state, options);
-    quiet.begin(canvas);
-    quiet.armInput();
-
-    send(quiet, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
-    send(quiet, moveTo(QCursor::pos() + QPoint(5, 5)));
-
-    EXPECT_FALSE(state.stopRequested());
-}
-
 TEST_F(PlayerWindowTest, CanvasIsCentredAndALargerOneGetsNegativeOffsets)
 {
     window->begin(canvas);
@@ -118,40 +103,6 @@ TEST_F(PlayerWindowTest, CanvasIsCentredAndALargerOneGetsNegativeOffsets)
     EXPECT_EQ(second.canvasOrigin(), QPoint(screen.width() / 2 - large.width() / 2,
                                             screen.height() / 2 - large.height() / 2));
     EXPECT_LT(second.canvasOrigin().x(), 0);
-}
-
-TEST_F(PlayerWindowTest, EmbeddedPlayerFillsItsHostWindow)
-{
-    QWindow host;
-    host.setGeometry(10, 20, 320, 200);
-    host.create();
-    PlayerWindow::Options options;
-    options.hostWindow = host.winId();
-    options.hostSize = ForeignWindowSize::of(host.winId());
-    if (std::unique_ptr<QWindow>(QWindow::fromWinId(host.winId())) == nullptr) {
-        GTEST_SKIP() << "this platform cannot embed into foreign windows";
-    }
-    auto embedded = std::make_unique<PlayerWindow>(state, options);
-
-    embedded->begin(canvas);
-
-    ASSERT_NE(embedded->parent(), nullptr);
-    EXPECT_EQ(embedded->parent()->winId(), host.winId());
-    EXPECT_EQ(embedded->geometry(), QRect(0, 0, 320, 200));
-    EXPECT_EQ(embedded->canvasOrigin(), QPoint(160 - 150, 100 - 100));
-    embedded.reset();
-    EXPECT_TRUE(host.handle() != nullptr);
-}
-
-TEST_F(PlayerWindowTest, UnusableHostLeavesThePlayerFullScreen)
-{
-    PlayerWindow::Options options;
-    options.hostWindow = 0x7fffffff;  // no such window
-    PlayerWindow player(state, options);
-
-    player.begin(canvas);
-
-    EXPECT_EQ(player.size(), player.screen()->geometry().size());
 }
 
 TEST_F(PlayerWindowTest, CursorIsHiddenDuringTheShowAndRestoredAfter)

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -33,9 +34,13 @@ extern "C" __attribute__((visibility("default"))) int kremoa_runtime_main(int ar
     started.start();
     const RuntimeOptions options =
         RuntimeOptions::parse(argumentsOf(argc, argv), qEnvironmentVariable(kHostWindowVariable));
-    // The summary needs no display.
+    if (const std::optional<int> status =
+            SaverRuntime::answerEarly(options, QString::fromLocal8Bit(argv[0]))) {
+        return *status;
+    }
+    // The summary, the help and the version need no display.
     std::unique_ptr<QCoreApplication> app;
-    if (options.mode == RuntimeOptions::Mode::Check) {
+    if (!options.needsDisplay()) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         app = std::make_unique<QApplication>(argc, argv);
