@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libxcb1-dev libxcb-shm0-dev
     libsdl2-mixer-dev timgm6mb-soundfont fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth x11-utils

@@ -1,5 +1,7 @@
 #include "platform/X11HostWindow.h"
 
+#include "platform/X11SharedImage.h"
+
 #include <QSocketNotifier>
 
 #include <xcb/xcb.h>
@@ -32,6 +34,7 @@ X11HostWindow::X11HostWindow(quint32 window, QObject* parent) : QObject(parent),
 X11HostWindow::~X11HostWindow()
 {
     notifier_.reset();
+    shared_.reset();
     if (connection_ != nullptr) {
         xcb_disconnect(connection_);
     }
@@ -79,6 +82,7 @@ bool X11HostWindow::open()
     xcb_create_gc(connection_, gc_, window_,
                   XCB_GC_FOREGROUND | XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, values);
     xcb_flush(connection_);
+    shared_ = std::make_unique<X11SharedImage>(connection_);
 
     notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_),
                                                   QSocketNotifier::Read);
@@ -168,6 +172,9 @@ void X11HostWindow::putImage(const QImage& image, QPoint at)
     }
     const QImage pixels =
         image.convertToFormat(bitsPerPixel_ == 16 ? QImage::Format_RGB16 : QImage::Format_RGB32);
+    if (shared_->put(window_, gc_, depth_, pixels, at)) {
+        return;
+    }
     // Large images go in bands that each fit one request.
     const qsizetype maxBytes =
         qsizetype(xcb_get_maximum_request_length(connection_)) * kBytesPerRequestUnit -

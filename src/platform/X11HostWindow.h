@@ -11,14 +11,15 @@
 #include <memory>
 
 class QSocketNotifier;
+class X11SharedImage;
 struct xcb_connection_t;
 
 // Another program's X11 window that the show is drawn into: a screen-saver host (xscreensaver's
 // window for one monitor or its settings' preview pane, xsecurelock's window) or the root
 // window. The program keeps a connection of its own to the X server, so it can follow the host
 // without Qt: it reads the host's size, hears of every resize and of the host's end, and draws
-// with plain image requests. Errors from requests made after the host is gone arrive on this
-// connection only and are dropped, so nothing is printed.
+// with image requests (through shared memory when the server offers it). Errors from requests made
+// after the host is gone arrive on this connection only and are dropped, so nothing is printed.
 class X11HostWindow : public QObject {
     Q_OBJECT
 
@@ -70,6 +71,7 @@ private:
     bool destroyed_ = false;
     QString error_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<X11SharedImage> shared_;
     std::function<void()> onResized_;
     std::function<void()> onExposed_;
     std::function<void()> onDestroyed_;
