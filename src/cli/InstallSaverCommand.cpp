@@ -94,8 +94,8 @@ int run(const QStringList& args)
     const QFileInfo info(args[0]);
     const QString program = info.absoluteFilePath();
     SaverFile saver;
-    if (!saver.open(program, {})) {
-        return fail(saver.error());
+    if (const Status opened = saver.open(program, {}); !opened) {
+        return fail(opened.error());
     }
     if (!info.isExecutable()) {
         return fail(kNotExecutable + program);
