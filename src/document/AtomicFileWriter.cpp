@@ -127,7 +127,7 @@ private:
 };
 
 AtomicFileWriter::AtomicFileWriter(const QString& path, Existing existing)
-    : path_(path), existing_(existing)
+    : path_(path), target_(path), existing_(existing)
 {}
 
 AtomicFileWriter::~AtomicFileWriter()
@@ -157,14 +157,17 @@ Status AtomicFileWriter::fail(const QString& reason)
 Status AtomicFileWriter::open()
 {
     discard();
+    // A link to a file stays a link: the file it leads to is the one replaced.
+    const QFileInfo info(path_);
+    target_ = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path_;
     struct stat existing {};
-    const bool exists = ::stat(nativePath(path_).constData(), &existing) == 0;
+    const bool exists = ::stat(nativePath(target_).constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
         return Status::failure(cannotWrite(path_, kNotRegular));
     }
     for (int attempt = 0; attempt < kNameAttempts && handle_ < 0; ++attempt) {
-        temporaryPath_ = path_ + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(),
-                                                           8, 16, QLatin1Char('0'));
+        temporaryPath_ = target_ + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(),
+                                                             8, 16, QLatin1Char('0'));
         handle_ = ::open(nativePath(temporaryPath_).constData(),
                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (handle_ < 0 && errno != EEXIST) {
@@ -235,7 +238,7 @@ Status AtomicFileWriter::commit()
         return fail(SystemError::reason(errno));
     }
     const QByteArray from = nativePath(temporaryPath_);
-    const QByteArray to = nativePath(path_);
+    const QByteArray to = nativePath(target_);
     struct stat existing {};
     if (::stat(to.constData(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         return fail(kNotRegular);
@@ -247,7 +250,7 @@ Status AtomicFileWriter::commit()
         return fail(errno == EEXIST ? kAppeared : SystemError::reason(errno));
     }
     temporaryPath_.clear();
-    if (!syncFolder(QFileInfo(path_).absolutePath())) {
+    if (!syncFolder(QFileInfo(target_).absolutePath())) {
         return Status::failure(cannotWrite(path_, SystemError::reason(errno)));
     }
     return Status::success();

@@ -45,7 +45,8 @@ private:
     Status fail(const QString& reason);
     void discard();
 
-    QString path_;
+    QString path_;    // as the caller named it, for messages
+    QString target_;  // the file replaced: path_, or the file a link at path_ leads to
     Existing existing_;
     QString temporaryPath_;
     int handle_ = -1;

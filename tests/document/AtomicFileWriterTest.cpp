@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -205,6 +206,18 @@ TEST(SystemErrorTest, CommonReasonsAreToldInJapaneseTheRestAsTheSystemWordsThem)
     EXPECT_EQ(SystemError::reason(ENOENT), SystemError::kNotFound);
     EXPECT_EQ(SystemError::reason(EFBIG), SystemError::kTooLarge);
     EXPECT_EQ(SystemError::reason(EIO), QString::fromLocal8Bit(std::strerror(EIO)));
+}
+
+TEST_F(AtomicFileWriterTest, ALinkToTheFileStaysALink)
+{
+    const QString link = dir.filePath(QStringLiteral("link.bin"));
+    ASSERT_TRUE(QFile::link(target, link));
+    AtomicFileWriter writer(link);
+    ASSERT_TRUE(writer.open().ok());
+    writer.device().write("through the link");
+    ASSERT_TRUE(writer.commit().ok());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(target), "through the link");
 }
 
 }  // namespace
