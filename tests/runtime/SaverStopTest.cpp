@@ -1,6 +1,7 @@
 #include "AppFolder.h"
 #include "media/MediaFactory.h"
 #include "support/StoppedProcess.h"
+#include "support/XTestDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -42,17 +43,6 @@ QProcessEnvironment headless(const QString& home)
     environment.insert("XDG_RUNTIME_DIR", home);
     environment.remove("XSCREENSAVER_WINDOW");
     return environment;
-}
-
-// The X display for the cases that need a real server (Xvfb in CI); empty when there is none.
-QString testDisplay()
-{
-    return qEnvironmentVariable("KREMOA_TEST_DISPLAY");
-}
-
-bool runningInCi()
-{
-    return qEnvironmentVariable("CI") == QLatin1String("true");
 }
 
 // Built savers, stopped by signals at many moments of their life.
@@ -141,13 +131,8 @@ TEST_F(SaverStopTest, StopAtAnyMomentOfTheStartEndsWithStatusZero)
 
 TEST_F(SaverStopTest, StopAtAnyMomentOnARealDisplayEndsWithStatusZero)
 {
-    const QString display = testDisplay();
-    if (display.isEmpty()) {
-        if (runningInCi()) {
-            FAIL() << "KREMOA_TEST_DISPLAY names no X server";
-        }
-        GTEST_SKIP() << "KREMOA_TEST_DISPLAY names no X server";
-    }
+    QString display;
+    KREMOA_TAKE_TEST_DISPLAY(display);
     QProcessEnvironment environment = headless(root.path());
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", display);

@@ -10,21 +10,31 @@
 // Tests that need a real X server take it from KREMOA_TEST_DISPLAY (":N"; .ci/run starts an
 // Xvfb and sets it). Without one such a test is skipped, except in CI (CI=true), where it
 // fails: there the X tests must run.
-class XTestDisplay : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        display = qEnvironmentVariable("KREMOA_TEST_DISPLAY");
-        if (!display.isEmpty() && !reachable(display)) {
+inline QString reachableTestDisplay()
+{
+    QString display = qEnvironmentVariable("KREMOA_TEST_DISPLAY");
+    if (!display.isEmpty()) {
+        xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+        if (xcb_connection_has_error(connection) != 0) {
             display.clear();
         }
-        if (display.isEmpty()) {
-            if (qEnvironmentVariable("CI") == QLatin1String("true")) {
-                FAIL() << "no X server for this test: KREMOA_TEST_DISPLAY is unset or unreachable";
-            }
-            GTEST_SKIP() << "no X server: set KREMOA_TEST_DISPLAY to an Xvfb's display";
-        }
+        xcb_disconnect(connection);
     }
+    return display;
+}
+
+// Sets `display` to the test's X server, or ends the test: skipped, or failed in CI.
+#define KREMOA_TAKE_TEST_DISPLAY(display)                                                       \
+    if ((display = reachableTestDisplay()).isEmpty()) {                                         \
+        if (qEnvironmentVariable("CI") == QLatin1String("true")) {                              \
+            FAIL() << "no X server for this test: KREMOA_TEST_DISPLAY is unset or unreachable"; \
+        }                                                                                       \
+        GTEST_SKIP() << "no X server: set KREMOA_TEST_DISPLAY to an Xvfb's display";            \
+    }
+
+class XTestDisplay : public ::testing::Test {
+protected:
+    void SetUp() override { KREMOA_TAKE_TEST_DISPLAY(display); }
 
     // The environment for a program that is to use the test's X server through Qt.
     QProcessEnvironment xEnvironment() const
@@ -39,13 +49,4 @@ protected:
     }
 
     QString display;
-
-private:
-    static bool reachable(const QString& name)
-    {
-        xcb_connection_t* connection = xcb_connect(name.toLocal8Bit().constData(), nullptr);
-        const bool ok = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
-        return ok;
-    }
 };
