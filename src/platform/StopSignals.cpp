@@ -32,6 +32,16 @@ void onStopSignal(int)
     errno = savedErrno;
 }
 
+sigset_t stopSet()
+{
+    sigset_t stops;
+    sigemptyset(&stops);
+    for (const int signal : kStopSignals) {
+        sigaddset(&stops, signal);
+    }
+    return stops;
+}
+
 void waitForStop(int descriptor)
 {
     pollfd watched{descriptor, POLLIN, 0};
@@ -50,10 +60,7 @@ bool StopSignals::install()
     stopDescriptor.store(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
     struct sigaction action = {};
     action.sa_handler = &onStopSignal;
-    sigemptyset(&action.sa_mask);
-    for (const int signal : kStopSignals) {
-        sigaddset(&action.sa_mask, signal);
-    }
+    action.sa_mask = stopSet();
     action.sa_flags = SA_RESTART;
     for (const int signal : kStopSignals) {
         ::sigaction(signal, &action, nullptr);
@@ -80,14 +87,21 @@ void StopSignals::armWatchdog(std::chrono::milliseconds grace)
     std::thread([descriptor, grace] {
         // The thread leaves the stop signals to the others, so its poll() is not the one they
         // interrupt.
-        sigset_t blocked;
-        sigemptyset(&blocked);
-        for (const int signal : kStopSignals) {
-            sigaddset(&blocked, signal);
-        }
+        const sigset_t blocked = stopSet();
         ::pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
         waitForStop(descriptor);
         std::this_thread::sleep_for(grace);
         ::_exit(0);
     }).detach();
+}
+
+StopSignals::Deferral::Deferral()
+{
+    const sigset_t stops = stopSet();
+    ::pthread_sigmask(SIG_BLOCK, &stops, &previous_);
+}
+
+StopSignals::Deferral::~Deferral()
+{
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 
 // Stops asked of the program from outside: SIGTERM, SIGINT and SIGHUP. The handlers only set a
 // flag and make an event descriptor readable; neither is ever cleared, so a stop asked at any
@@ -31,4 +32,19 @@ public:
     // From the first stop on, ends the process with status 0 if it is still running `grace`
     // later: the last resort of a program that holds no user data and must not outlive a stop.
     static void armWatchdog(std::chrono::milliseconds grace);
+
+    // Holds the stop signals back in the calling thread while it lives, so that a system call
+    // they would interrupt and that is not retried (connecting to the X server) completes; a stop
+    // asked meanwhile is taken as the scope ends. Threads started inside keep them blocked,
+    // which leaves the stops to the threads that follow them.
+    class Deferral {
+    public:
+        Deferral();
+        ~Deferral();
+        Deferral(const Deferral&) = delete;
+        Deferral& operator=(const Deferral&) = delete;
+
+    private:
+        sigset_t previous_;
+    };
 };

@@ -127,3 +127,22 @@ TEST(StopSignalsTest, WatchdogLeavesARunningProcessAlone)
 }
 
 }  // namespace
+
+TEST(StopSignalsTest, StopDuringADeferralIsTakenWhenItEnds)
+{
+    const int status = inChild([] {
+        StopSignals::install();
+        {
+            const StopSignals::Deferral deferral;
+            ::raise(SIGTERM);
+            if (StopSignals::asked()) {
+                return;
+            }
+        }
+        if (StopSignals::asked()) {
+            ::_exit(0);
+        }
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
