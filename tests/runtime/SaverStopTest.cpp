@@ -97,8 +97,10 @@ protected:
     }
 
     // Starts the saver, stops it by each signal in turn at each moment after its handlers are in
-    // place, and checks that every run ends with status 0.
-    void stopAtEachMoment(const QString& saver, const QProcessEnvironment& environment, int rounds)
+    // place, and checks that every run ends with status 0. On a real display a full-screen saver
+    // may also end by itself, with status 0, on input that other clients' windows cause.
+    void stopAtEachMoment(const QString& saver, const QProcessEnvironment& environment, int rounds,
+                          bool inputMayEnd = false)
     {
         int run = 0;
         for (int round = 0; round < rounds; ++round) {
@@ -108,7 +110,8 @@ protected:
                 ASSERT_TRUE(process.start());
                 ASSERT_TRUE(process.waitUntilStopIsHandled()) << process.readErrors().toStdString();
                 process.runFor(moment);
-                ASSERT_TRUE(process.running()) << "ended by itself at " << moment << " ms";
+                ASSERT_TRUE(inputMayEnd || process.running())
+                    << "ended by itself at " << moment << " ms";
                 const StoppedProcess::Ending ending = process.stop(signal);
                 ASSERT_TRUE(ending.ended)
                     << "still running after signal " << signal << " at " << moment << " ms";
@@ -136,7 +139,7 @@ TEST_F(SaverStopTest, StopAtAnyMomentOnARealDisplayEndsWithStatusZero)
     QProcessEnvironment environment = headless(root.path());
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", display);
-    stopAtEachMoment(smallSaver(), environment, 1);
+    stopAtEachMoment(smallSaver(), environment, 1, true);
 }
 
 TEST_F(SaverStopTest, StopThatCameBeforeTheSaverCouldTakeItEndsWithStatusZero)
