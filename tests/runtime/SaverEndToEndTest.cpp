@@ -2,6 +2,7 @@
 #include "document/PackagePlan.h"
 #include "document/PackageWriter.h"
 #include "media/MediaFactory.h"
+#include "support/HeadlessEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -29,17 +30,6 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QProcessEnvironment headless(const QString& home)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("SDL_AUDIODRIVER", "dummy");
-    environment.insert("XDG_CONFIG_HOME", home);
-    environment.insert("XDG_RUNTIME_DIR", home);
-    environment.remove("XSCREENSAVER_WINDOW");
-    return environment;
 }
 
 struct Slide {
@@ -128,7 +118,7 @@ protected:
     int cli(const QStringList& arguments)
     {
         QProcess process;
-        process.setProcessEnvironment(headless(root.path()));
+        process.setProcessEnvironment(headlessEnvironment(root.path()));
         process.start(AppFolder::path("kremoa-cli"), arguments);
         EXPECT_TRUE(process.waitForFinished(kProcessTimeoutMs));
         cliErrors = QString::fromUtf8(process.readAllStandardError());
@@ -174,7 +164,7 @@ TEST_F(SaverEndToEndTest, CheckPrintsTheSummaryOfThePackage)
 {
     ASSERT_EQ(buildSaver(), 0) << cliErrors.toStdString();
     QProcess process;
-    process.setProcessEnvironment(headless(root.path()));
+    process.setProcessEnvironment(headlessEnvironment(root.path()));
     process.start(saver(), {"--check"});
     ASSERT_TRUE(process.waitForFinished(kProcessTimeoutMs));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
@@ -206,7 +196,7 @@ TEST_F(SaverEndToEndTest, DamagedSaverIsRefusedWithAReason)
     ASSERT_TRUE(file.resize(file.size() - 7));
 
     QProcess process;
-    process.setProcessEnvironment(headless(root.path()));
+    process.setProcessEnvironment(headlessEnvironment(root.path()));
     process.start(saver(), {"--check"});
     ASSERT_TRUE(process.waitForFinished(kProcessTimeoutMs));
     EXPECT_EQ(process.exitCode(), 2);
@@ -231,7 +221,7 @@ TEST_F(SaverEndToEndTest, SaverWithAnImpossibleCanvasRefusesToPlay)
 
     for (const QStringList& arguments : {QStringList{"--check"}, QStringList{}}) {
         QProcess process;
-        process.setProcessEnvironment(headless(root.path()));
+        process.setProcessEnvironment(headlessEnvironment(root.path()));
         process.start(saver(), arguments);
         ASSERT_TRUE(process.waitForFinished(kProcessTimeoutMs));
         EXPECT_EQ(process.exitCode(), 2);
@@ -244,7 +234,7 @@ TEST_F(SaverEndToEndTest, SaverPlaysThroughTransitionsAndStopsCleanlyOnSigterm)
 {
     ASSERT_EQ(buildSaver(), 0) << cliErrors.toStdString();
     QProcess process;
-    process.setProcessEnvironment(headless(root.path()));
+    process.setProcessEnvironment(headlessEnvironment(root.path()));
     process.start(saver(), {"/s", "--log"});
     ASSERT_TRUE(process.waitForStarted(kProcessTimeoutMs));
 

@@ -1,5 +1,6 @@
 #include "AppFolder.h"
 #include "media/MediaFactory.h"
+#include "support/HeadlessEnvironment.h"
 #include "support/StoppedProcess.h"
 #include "support/XTestDisplay.h"
 
@@ -34,17 +35,6 @@ constexpr int kStopSignals[] = {SIGTERM, SIGINT, SIGHUP};
 constexpr int kLargeShowBoundMs = 1500;
 constexpr std::uint64_t kLargeShowAddressSpace = std::uint64_t(8) << 30;
 
-QProcessEnvironment headless(const QString& home)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("SDL_AUDIODRIVER", "dummy");
-    environment.insert("XDG_CONFIG_HOME", home);
-    environment.insert("XDG_RUNTIME_DIR", home);
-    environment.remove("XSCREENSAVER_WINDOW");
-    return environment;
-}
-
 // Built savers, stopped by signals at many moments of their life.
 class SaverStopTest : public ::testing::Test {
 protected:
@@ -70,7 +60,7 @@ protected:
         const QString showPath = media.bytes(name + ".json", QJsonDocument(show).toJson());
         const QString saver = root.filePath(name + ".scr");
         QProcess cli;
-        cli.setProcessEnvironment(headless(root.path()));
+        cli.setProcessEnvironment(headlessEnvironment(root.path()));
         cli.start(AppFolder::path("kremoa-cli"),
                   QStringList{"build", showPath, "--out", saver} + options);
         EXPECT_TRUE(cli.waitForFinished(kCliTimeoutMs));
@@ -93,7 +83,7 @@ protected:
     }
     StoppedProcess saverProcess(const QString& saver, const QStringList& arguments)
     {
-        return saverProcess(saver, arguments, headless(root.path()));
+        return saverProcess(saver, arguments, headlessEnvironment(root.path()));
     }
 
     // Starts the saver, stops it by each signal in turn at each moment after its handlers are in
@@ -129,14 +119,14 @@ protected:
 
 TEST_F(SaverStopTest, StopAtAnyMomentOfTheStartEndsWithStatusZero)
 {
-    stopAtEachMoment(smallSaver(), headless(root.path()), kRounds);
+    stopAtEachMoment(smallSaver(), headlessEnvironment(root.path()), kRounds);
 }
 
 TEST_F(SaverStopTest, StopAtAnyMomentOnARealDisplayEndsWithStatusZero)
 {
     QString display;
     KREMOA_TAKE_TEST_DISPLAY(display);
-    QProcessEnvironment environment = headless(root.path());
+    QProcessEnvironment environment = headlessEnvironment(root.path());
     environment.insert("QT_QPA_PLATFORM", "xcb");
     environment.insert("DISPLAY", display);
     stopAtEachMoment(smallSaver(), environment, 1, true);
