@@ -1,16 +1,18 @@
 #include "OwnFile.h"
 
-bool OwnFile::open(const QString& path)
+#include "document/SourceFile.h"
+
+Status OwnFile::open(const QString& path)
 {
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly)) {
-        return false;
+    Expected<std::unique_ptr<QFile>> opened = SourceFile::open(path);
+    if (!opened) {
+        return Status::failure(opened.error());
     }
-    const qint64 size = file_.size();
-    const uchar* data = file_.map(0, size);
+    file_ = std::move(opened).value();
+    const uchar* data = file_->map(0, file_->size());
     if (data == nullptr) {
-        return false;
+        return Status::failure(file_->errorString());
     }
-    bytes_ = QByteArrayView(data, size);
-    return true;
+    bytes_ = QByteArrayView(data, file_->size());
+    return Status::success();
 }

@@ -4,8 +4,8 @@
 
 Status SaverFile::open(const QString& path, QByteArrayView defaultIcon)
 {
-    if (!file_.open(path)) {
-        return Status::failure(kUnreadable + path + QStringLiteral(" (") + file_.errorString() +
+    if (const Status opened = file_.open(path); !opened) {
+        return Status::failure(kUnreadable + path + QStringLiteral(" (") + opened.error() +
                                QLatin1Char(')'));
     }
     const QByteArrayView bytes = file_.bytes();

@@ -1,3 +1,5 @@
+#include "document/SourceFile.h"
+#include "document/SystemError.h"
 #include "runtime/BuiltSaver.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +138,12 @@ TEST_F(InstallSaverCommandTest, OnlyABuiltSaverIsRegistered)
 
     EXPECT_EQ(install(text), 2);
     EXPECT_EQ(install(root.filePath("shows/missing.scr")), 2);
+    EXPECT_TRUE(err.contains(SystemError::kNotFound)) << err.toStdString();
+    // A FIFO is refused at once instead of waiting for a writer.
+    const QString fifo = root.filePath("shows/fifo.scr");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(install(fifo), 2);
+    EXPECT_TRUE(err.contains(SourceFile::kNotRegular)) << err.toStdString();
 
     EXPECT_EQ(readFile(settings()), kSettings);
 }
