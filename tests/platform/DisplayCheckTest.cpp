@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+
 #include <QByteArray>
 
 #include <utility>
@@ -62,6 +69,31 @@ TEST(DisplayCheckTest, UnreachableServerIsNamed)
     environment.set("QT_QPA_PLATFORM", "xcb");
 
     EXPECT_EQ(DisplayCheck::problem(false), DisplayCheck::kUnreachable.arg(":4711"));
+}
+
+TEST(DisplayCheckTest, LocalServerIsFoundAtItsSocketInEveryFormOfTheName)
+{
+    // A listening socket where an X server of display 4712 would listen.
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(server, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const char name[] = "@/tmp/.X11-unix/X4712";
+    std::memcpy(address.sun_path, name, sizeof name - 1);
+    address.sun_path[0] = '\0';
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + sizeof name - 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(server, 4), 0);
+
+    ScopedEnvironment environment;
+    environment.set("QT_QPA_PLATFORM", "xcb");
+    for (const char* display : {":4712", ":4712.0", "unix:4712"}) {
+        environment.set("DISPLAY", display);
+        EXPECT_EQ(DisplayCheck::problem(false), std::nullopt) << display;
+    }
+    environment.set("DISPLAY", ":4713");
+    EXPECT_EQ(DisplayCheck::problem(false), DisplayCheck::kUnreachable.arg(":4713"));
+    ::close(server);
 }
 
 TEST(DisplayCheckTest, PlatformsWithoutAnXServerAreLeftToQt)
