@@ -49,6 +49,11 @@ install(TARGETS kremoa kremoa-cli RUNTIME DESTINATION ${KREMOA_INSTALL_APP_DIR})
 # The saver runtime is a program: every built screen saver is a copy of it.
 install(PROGRAMS ${KREMOA_APP_DIR}/Project.krt DESTINATION ${KREMOA_INSTALL_APP_DIR})
 install(FILES ${KREMOA_APP_DIR}/scricon.ico DESTINATION ${KREMOA_INSTALL_APP_DIR})
+# The Windows runtime is a Windows program, data to this system: installed without the
+# executable bit.
+if(KREMOA_WINDOWS_RUNTIME)
+    install(FILES ${KREMOA_WINDOWS_TEMPLATE} DESTINATION ${KREMOA_INSTALL_APP_DIR})
+endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/manual/Kremoa.html)
     install(FILES ${PROJECT_SOURCE_DIR}/docs/manual/Kremoa.html
         DESTINATION ${KREMOA_INSTALL_APP_DIR})
