@@ -18,11 +18,15 @@ function(kremoa_flags target)
 endfunction()
 
 # kremoa_library(NAME DIR [EXCLUDE regex] [LIBS ...]): a static library from DIR/*.cpp except
-# main.cpp (which makes the folder's executable); public headers are included as "dir/Name.h".
+# main.cpp (which makes the folder's executable) and the files of kremoa_core; public headers are
+# included as "dir/Name.h".
 function(kremoa_library name dir)
     cmake_parse_arguments(ARG "" "EXCLUDE" "LIBS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    if(KREMOA_CORE_SOURCES)
+        list(REMOVE_ITEM sources ${KREMOA_CORE_SOURCES})
+    endif()
     if(ARG_EXCLUDE)
         list(FILTER sources EXCLUDE REGEX "${ARG_EXCLUDE}")
     endif()

@@ -12,6 +12,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
     endif()
     return()
 endif()
+if(KREMOA_CORE_ONLY)
+    return()
+endif()
 
 find_program(KREMOA_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 find_program(KREMOA_MINGW_STRIP x86_64-w64-mingw32-strip)
@@ -35,9 +38,16 @@ if(NOT KREMOA_MINGW_CXX OR NOT KREMOA_MINGW_STRIP)
 endif()
 
 include(ExternalProject)
+# The runtime comes with its folder, which the cross build adds when it is there.
 set(windows_runtime_exe ${KREMOA_WINDOWS_BUILD_DIR}/src/runtime/windows/kremoa-runtime-windows.exe)
-set(windows_targets kremoa-runtime-windows)
-set(windows_byproducts ${windows_runtime_exe})
+set(windows_targets)
+set(windows_byproducts)
+set(KREMOA_WINDOWS_RUNTIME_SOURCES FALSE)
+if(EXISTS ${PROJECT_SOURCE_DIR}/src/runtime/windows/CMakeLists.txt)
+    set(KREMOA_WINDOWS_RUNTIME_SOURCES TRUE)
+    list(APPEND windows_targets kremoa-runtime-windows)
+    list(APPEND windows_byproducts ${windows_runtime_exe})
+endif()
 if(BUILD_TESTING)
     list(APPEND windows_targets kremoa-probe)
     list(APPEND windows_byproducts ${KREMOA_WINDOWS_PROBE})
@@ -61,6 +71,9 @@ ExternalProject_Add(kremoa-windows-runtime
     DEPENDS kremoa-template
     USES_TERMINAL_BUILD ON)
 
+if(NOT KREMOA_WINDOWS_RUNTIME_SOURCES)
+    return()
+endif()
 set(windows_stripped ${CMAKE_CURRENT_BINARY_DIR}/kremoa-runtime-windows.stripped.exe)
 add_custom_command(OUTPUT ${KREMOA_WINDOWS_TEMPLATE}
     COMMAND ${KREMOA_MINGW_STRIP} -o ${windows_stripped} ${windows_runtime_exe}

@@ -1,48 +1,54 @@
-#include "BinaryReader.h"
+#include "document/BinaryReader.h"
 
-#include <QtEndian>
+#include <climits>
+#include <type_traits>
 
 template <typename T>
 T BinaryReader::number()
 {
-    if (failed_ || remaining() < qsizetype(sizeof(T))) {
+    using Unsigned = std::make_unsigned_t<T>;
+    if (failed_ || remaining() < std::int64_t(sizeof(T))) {
         failed_ = true;
         return T(0);
     }
-    const T value = qFromLittleEndian<T>(bytes_.data() + position_);
+    Unsigned value = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        value |= static_cast<Unsigned>(static_cast<unsigned char>(bytes_[position_ + i]))
+                 << (CHAR_BIT * i);
+    }
     position_ += sizeof(T);
-    return value;
+    return static_cast<T>(value);
 }
 
-qint16 BinaryReader::int16()
+std::int16_t BinaryReader::int16()
 {
-    return number<qint16>();
+    return number<std::int16_t>();
 }
 
-qint32 BinaryReader::int32()
+std::int32_t BinaryReader::int32()
 {
-    return number<qint32>();
+    return number<std::int32_t>();
 }
 
-quint32 BinaryReader::uint32()
+std::uint32_t BinaryReader::uint32()
 {
-    return number<quint32>();
+    return number<std::uint32_t>();
 }
 
-QByteArrayView BinaryReader::bytes(qsizetype count)
+std::string_view BinaryReader::bytes(std::int64_t count)
 {
     if (failed_ || count < 0 || count > remaining()) {
         failed_ = true;
         return {};
     }
-    const QByteArrayView view = bytes_.sliced(position_, count);
-    position_ += count;
+    const std::string_view view = bytes_.substr(position_, static_cast<std::size_t>(count));
+    position_ += static_cast<std::size_t>(count);
     return view;
 }
 
-QByteArrayView BinaryReader::text()
+std::string_view BinaryReader::text()
 {
-    const quint16 count = number<quint16>();
+    const auto count = number<std::uint16_t>();
     return bytes(count);
 }
 

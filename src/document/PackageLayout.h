@@ -1,45 +1,46 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 // Field sizes and keys of the saver package, shared by the plan (which computes PackageSize
 // from them), the writer and the reader.
 namespace PackageLayout {
 
-constexpr qint64 kInt16 = 2;
-constexpr qint64 kInt32 = 4;
-constexpr qint64 kTextCount = 2;
-constexpr qint64 kNoDimensions = 2;         // a block that holds nothing: 00 00
-constexpr qint64 kArrayHeader = 2 + 4 + 4;  // one dimension, element count, lower bound 0
+constexpr std::int64_t kInt16 = 2;
+constexpr std::int64_t kInt32 = 4;
+constexpr std::int64_t kTextCount = 2;
+constexpr std::int64_t kNoDimensions = 2;         // a block that holds nothing: 00 00
+constexpr std::int64_t kArrayHeader = 2 + 4 + 4;  // one dimension, element count, lower bound 0
 // CanvasWidth, CanvasHeight, BackColor, SoundSwitchable, SlideCount.
-constexpr qint64 kShowFields = kInt32 * 3 + kInt16 + kInt32;
+constexpr std::int64_t kShowFields = kInt32 * 3 + kInt16 + kInt32;
 // DisplayTime, PosX, PosY, EffectNumber, SpeedIndex, KeepPrevious, Transparent.
-constexpr qint64 kSlideNumbers = kInt32 * 5 + kInt16 * 2;
-constexpr qint64 kSizeField = kInt32;
+constexpr std::int64_t kSlideNumbers = kInt32 * 5 + kInt16 * 2;
+constexpr std::int64_t kSizeField = kInt32;
 // A slide that shares another slide's file stores one zero byte in its block.
 constexpr char kSharedMarker = 0;
-constexpr qint64 kSharedBlock = kArrayHeader + 1;
+constexpr std::int64_t kSharedBlock = kArrayHeader + 1;
 // The largest package the 32-bit PackageSize field can describe.
-constexpr qint64 kMaxPackageSize = 0x7FFFFFFF;
+constexpr std::int64_t kMaxPackageSize = 0x7FFFFFFF;
 // The smallest slide entry a reader can meet: empty texts and blocks without dimensions.
-constexpr qint64 kMinSlideEntry = kTextCount * 2 + kSlideNumbers + kNoDimensions * 2;
+constexpr std::int64_t kMinSlideEntry = kTextCount * 2 + kSlideNumbers + kNoDimensions * 2;
 
-inline const QString kSoundSuffix = QStringLiteral(".wav");
-inline const QString kBgmMidiName = QStringLiteral("bgm.mid");
-inline const QString kBgmWaveName = QStringLiteral("bgm.wav");
+inline constexpr std::string_view kSoundSuffix = ".wav";
+inline constexpr std::string_view kBgmMidiName = "bgm.mid";
+inline constexpr std::string_view kBgmWaveName = "bgm.wav";
 
-inline QString imageRef(int slide)
+inline std::string imageRef(int slide)
 {
-    return QString::number(slide);
+    return std::to_string(slide);
 }
 
-inline QString soundKey(int slide)
+inline std::string soundKey(int slide)
 {
-    return QString::number(slide) + kSoundSuffix;
+    return std::to_string(slide).append(kSoundSuffix);
 }
 
-inline qint64 blockSize(qint64 elements)
+inline std::int64_t blockSize(std::int64_t elements)
 {
     return kArrayHeader + elements;
 }

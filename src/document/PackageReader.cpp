@@ -1,28 +1,28 @@
-#include "PackageReader.h"
+#include "document/PackageReader.h"
 
 #include "document/BinaryReader.h"
 #include "document/PackageLayout.h"
-#include "document/ShowDocument.h"
+#include "document/ShowLimits.h"
 
 #include <optional>
 
 namespace {
 
-using Result = Expected<PackageView>;
+using Result = CoreExpected<PackageView>;
 
-constexpr qsizetype kMaxKeyDigits = 5;  // slide indexes are below 32768
+constexpr std::size_t kMaxKeyDigits = 5;  // slide indexes are below 32768
 
-Result broken(const QString& detail)
+Result broken(const std::string& detail)
 {
-    return Result::failure(QStringLiteral("パッケージが壊れています: ") + detail);
+    return Result::failure("パッケージが壊れています: " + detail);
 }
 
-const QString kTruncated = QStringLiteral("途中で終わっています");
+const std::string kTruncated = "途中で終わっています";
 
 // A decimal slide index without sign, blanks or leading zeros.
-std::optional<int> parseIndex(QByteArrayView text)
+std::optional<int> parseIndex(std::string_view text)
 {
-    if (text.isEmpty() || text.size() > kMaxKeyDigits || (text.size() > 1 && text[0] == '0')) {
+    if (text.empty() || text.size() > kMaxKeyDigits || (text.size() > 1 && text[0] == '0')) {
         return std::nullopt;
     }
     int value = 0;
@@ -35,19 +35,19 @@ std::optional<int> parseIndex(QByteArrayView text)
     return value;
 }
 
-std::optional<int> parseSoundKey(QByteArrayView text)
+std::optional<int> parseSoundKey(std::string_view text)
 {
-    const QByteArray suffix = PackageLayout::kSoundSuffix.toLatin1();
-    if (!text.endsWith(suffix)) {
+    if (!text.ends_with(PackageLayout::kSoundSuffix)) {
         return std::nullopt;
     }
-    return parseIndex(text.chopped(suffix.size()));
+    text.remove_suffix(PackageLayout::kSoundSuffix.size());
+    return parseIndex(text);
 }
 
 // A byte block: nothing (no dimensions) or one dimension from 0 with its bytes.
 struct Block {
     bool present = false;
-    QByteArrayView data;
+    std::string_view data;
 
     bool isSharedMarker() const
     {
@@ -55,7 +55,7 @@ struct Block {
     }
 };
 
-std::optional<Block> readBlock(BinaryReader& reader, QString& error)
+std::optional<Block> readBlock(BinaryReader& reader, std::string& error)
 {
     const BinaryReader::ArrayHeader header = reader.arrayHeader();
     if (reader.failed()) {
@@ -66,10 +66,10 @@ std::optional<Block> readBlock(BinaryReader& reader, QString& error)
         return Block{};
     }
     if (!header.isPlainList()) {
-        error = QStringLiteral("データの配列の形式が違います");
+        error = "データの配列の形式が違います";
         return std::nullopt;
     }
-    const QByteArrayView data = reader.bytes(header.count);
+    const std::string_view data = reader.bytes(header.count);
     if (reader.failed()) {
         error = kTruncated;
         return std::nullopt;
@@ -79,7 +79,7 @@ std::optional<Block> readBlock(BinaryReader& reader, QString& error)
 
 class PackageParser {
 public:
-    explicit PackageParser(QByteArrayView bytes) : reader_(bytes) {}
+    explicit PackageParser(std::string_view bytes) : reader_(bytes) {}
 
     Result parse()
     {
@@ -88,27 +88,27 @@ public:
         view.CanvasHeight = reader_.int32();
         view.BackColor = reader_.uint32();
         view.SoundSwitchable = reader_.int16();
-        const qint32 slideCount = reader_.int32();
-        view.bgmName = QString::fromLatin1(reader_.text());
+        const std::int32_t slideCount = reader_.int32();
+        view.bgmName = std::string(reader_.text());
         if (reader_.failed()) {
             return broken(kTruncated);
         }
         // A canvas the editor could not make would only exhaust memory.
-        if (!ShowDocument::isCanvasSide(view.CanvasWidth) ||
-            !ShowDocument::isCanvasSide(view.CanvasHeight)) {
-            return broken(QStringLiteral("キャンバスの大きさが範囲外です"));
+        if (!ShowLimits::isCanvasSide(view.CanvasWidth) ||
+            !ShowLimits::isCanvasSide(view.CanvasHeight)) {
+            return broken("キャンバスの大きさが範囲外です");
         }
-        if (!view.bgmName.isEmpty() && view.bgmName != PackageLayout::kBgmMidiName &&
+        if (!view.bgmName.empty() && view.bgmName != PackageLayout::kBgmMidiName &&
             view.bgmName != PackageLayout::kBgmWaveName) {
-            return broken(QStringLiteral("BGMの名前が違います"));
+            return broken("BGMの名前が違います");
         }
-        QString error;
+        std::string error;
         const std::optional<Block> bgm = readBlock(reader_, error);
         if (!bgm) {
             return broken(error);
         }
-        if (!view.bgmName.isEmpty() && !bgm->present) {
-            return broken(QStringLiteral("BGMのデータがありません"));
+        if (!view.bgmName.empty() && !bgm->present) {
+            return broken("BGMのデータがありません");
         }
         view.bgmData = bgm->data;
 
@@ -117,47 +117,47 @@ public:
             return broken(kTruncated);
         }
         if (!slides.isPlainList()) {
-            return broken(QStringLiteral("スライドの配列の形式が違います"));
+            return broken("スライドの配列の形式が違います");
         }
         if (slides.count != slideCount) {
-            return broken(QStringLiteral("スライドの数が合いません"));
+            return broken("スライドの数が合いません");
         }
-        if (slides.count == 0 || slides.count > ShowDocument::kMaxSlides) {
-            return broken(QStringLiteral("スライドの数が範囲外です"));
+        if (slides.count == 0 || slides.count > ShowLimits::kMaxSlides) {
+            return broken("スライドの数が範囲外です");
         }
-        if (qsizetype(slides.count) * PackageLayout::kMinSlideEntry > reader_.remaining()) {
+        if (std::int64_t{slides.count} * PackageLayout::kMinSlideEntry > reader_.remaining()) {
             return broken(kTruncated);
         }
-        view.slides.reserve(slides.count);
+        view.slides.reserve(static_cast<std::size_t>(slides.count));
         for (int i = 0; i < slides.count; ++i) {
             std::optional<PackageSlide> slide = parseSlide(i, view.slides, error);
             if (!slide) {
-                return broken(QStringLiteral("スライド%1: ").arg(i) + error);
+                return broken("スライド" + std::to_string(i) + ": " + error);
             }
-            view.slides.append(std::move(*slide));
+            view.slides.push_back(std::move(*slide));
         }
 
-        const qint32 size = reader_.int32();
+        const std::int32_t size = reader_.int32();
         if (reader_.failed()) {
             return broken(kTruncated);
         }
         if (size != reader_.position()) {
-            return broken(QStringLiteral("PackageSizeが実際の大きさと合いません"));
+            return broken("PackageSizeが実際の大きさと合いません");
         }
         if (reader_.remaining() != 0) {
-            return broken(QStringLiteral("後ろに余分なデータがあります"));
+            return broken("後ろに余分なデータがあります");
         }
         view.PackageSize = size;
         return view;
     }
 
 private:
-    std::optional<PackageSlide> parseSlide(int index, const QList<PackageSlide>& earlier,
-                                           QString& error)
+    std::optional<PackageSlide> parseSlide(int index, const std::vector<PackageSlide>& earlier,
+                                           std::string& error)
     {
         PackageSlide slide;
-        const QByteArrayView ref = reader_.text();
-        const QByteArrayView sound = reader_.text();
+        const std::string_view ref = reader_.text();
+        const std::string_view sound = reader_.text();
         slide.DisplayTime = reader_.int32();
         slide.PosX = reader_.int32();
         slide.PosY = reader_.int32();
@@ -169,8 +169,8 @@ private:
             error = kTruncated;
             return std::nullopt;
         }
-        slide.imageRef = QString::fromLatin1(ref);
-        slide.soundPath = QString::fromLatin1(sound);
+        slide.imageRef = std::string(ref);
+        slide.soundPath = std::string(sound);
 
         const std::optional<Block> image = readBlock(reader_, error);
         if (!image) {
@@ -178,20 +178,20 @@ private:
         }
         const std::optional<int> imageHolder = parseIndex(ref);
         if (!imageHolder || *imageHolder > index) {
-            error = QStringLiteral("ImageRefが不正です");
+            error = "ImageRefが不正です";
             return std::nullopt;
         }
         slide.imageHolder = *imageHolder;
         if (*imageHolder == index) {
-            if (!image->present || image->data.isEmpty()) {
-                error = QStringLiteral("イメージのデータがありません");
+            if (!image->present || image->data.empty()) {
+                error = "イメージのデータがありません";
                 return std::nullopt;
             }
             slide.imageData = image->data;
         } else {
-            const PackageSlide& holder = earlier[*imageHolder];
+            const PackageSlide& holder = earlier[static_cast<std::size_t>(*imageHolder)];
             if (holder.imageHolder != *imageHolder || !image->isSharedMarker()) {
-                error = QStringLiteral("共有イメージの参照が不正です");
+                error = "共有イメージの参照が不正です";
                 return std::nullopt;
             }
             slide.imageData = holder.imageData;
@@ -201,29 +201,29 @@ private:
         if (!soundBlock) {
             return std::nullopt;
         }
-        if (sound.isEmpty()) {
+        if (sound.empty()) {
             if (soundBlock->present) {
-                error = QStringLiteral("効果音のないスライドにデータがあります");
+                error = "効果音のないスライドにデータがあります";
                 return std::nullopt;
             }
             return slide;
         }
         const std::optional<int> soundHolder = parseSoundKey(sound);
         if (!soundHolder || *soundHolder > index) {
-            error = QStringLiteral("効果音の名前が不正です");
+            error = "効果音の名前が不正です";
             return std::nullopt;
         }
         slide.soundHolder = *soundHolder;
         if (*soundHolder == index) {
-            if (!soundBlock->present || soundBlock->data.isEmpty()) {
-                error = QStringLiteral("効果音のデータがありません");
+            if (!soundBlock->present || soundBlock->data.empty()) {
+                error = "効果音のデータがありません";
                 return std::nullopt;
             }
             slide.soundData = soundBlock->data;
         } else {
-            const PackageSlide& holder = earlier[*soundHolder];
+            const PackageSlide& holder = earlier[static_cast<std::size_t>(*soundHolder)];
             if (holder.soundHolder != *soundHolder || !soundBlock->isSharedMarker()) {
-                error = QStringLiteral("共有効果音の参照が不正です");
+                error = "共有効果音の参照が不正です";
                 return std::nullopt;
             }
             slide.soundData = holder.soundData;
@@ -236,20 +236,20 @@ private:
 
 }  // namespace
 
-Expected<PackageView> PackageReader::read(QByteArrayView bytes)
+CoreExpected<PackageView> PackageReader::read(std::string_view bytes)
 {
     return PackageParser(bytes).parse();
 }
 
-Expected<PackageView> PackageReader::readTrailing(QByteArrayView file)
+CoreExpected<PackageView> PackageReader::readTrailing(std::string_view file)
 {
-    if (file.size() < PackageLayout::kSizeField) {
+    if (std::int64_t(file.size()) < PackageLayout::kSizeField) {
         return broken(kTruncated);
     }
-    BinaryReader tail(file.last(PackageLayout::kSizeField));
-    const qint32 size = tail.int32();
-    if (size <= 0 || size > file.size()) {
-        return broken(QStringLiteral("PackageSizeがファイルの大きさと合いません"));
+    BinaryReader tail(file.substr(file.size() - PackageLayout::kSizeField));
+    const std::int32_t size = tail.int32();
+    if (size <= 0 || std::size_t(size) > file.size()) {
+        return broken("PackageSizeがファイルの大きさと合いません");
     }
-    return read(file.last(size));
+    return read(file.substr(file.size() - std::size_t(size)));
 }

@@ -1,39 +1,34 @@
 #pragma once
 
-#include "document/Expected.h"
+#include "document/ExpectedOf.h"
+#include "document/SlideSettings.h"
 
-#include <QByteArrayView>
-#include <QList>
-#include <QString>
-#include <QtGlobal>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// One slide of a package, with its image and sound resolved to the blocks that hold them.
-struct PackageSlide {
-    QString imageRef;
-    QString soundPath;  // "3.wav" or empty
-    qint32 DisplayTime = 0;
-    qint32 PosX = 0;
-    qint32 PosY = 0;
-    qint32 EffectNumber = 0;
-    qint32 SpeedIndex = 0;
-    qint16 KeepPrevious = 0;
-    qint16 Transparent = 0;
-    int imageHolder = 0;       // index of the slide whose block holds the image bytes
-    int soundHolder = -1;      // -1 when the slide has no sound
-    QByteArrayView imageData;  // the holder's bytes (views into the package, never copies)
-    QByteArrayView soundData;
+// One slide of a package: its settings, with its image and sound resolved to the blocks that
+// hold them.
+struct PackageSlide : SlideSettings {
+    std::string imageRef;
+    std::string soundPath;       // "3.wav" or empty
+    int imageHolder = 0;         // index of the slide whose block holds the image bytes
+    int soundHolder = -1;        // -1 when the slide has no sound
+    std::string_view imageData;  // the holder's bytes (views into the package, never copies)
+    std::string_view soundData;
 };
 
 // A validated package: views into the caller's bytes, which must outlive it.
 struct PackageView {
-    qint32 CanvasWidth = 0;
-    qint32 CanvasHeight = 0;
-    quint32 BackColor = 0;
-    qint16 SoundSwitchable = 0;
-    QString bgmName;
-    QByteArrayView bgmData;
-    QList<PackageSlide> slides;
-    qint32 PackageSize = 0;
+    std::int32_t CanvasWidth = 0;
+    std::int32_t CanvasHeight = 0;
+    std::uint32_t BackColor = 0;
+    std::int16_t SoundSwitchable = 0;
+    std::string bgmName;
+    std::string_view bgmData;
+    std::vector<PackageSlide> slides;
+    std::int32_t PackageSize = 0;
 };
 
 // Checks everything before use: counts against the bytes left, keys that point at the same or
@@ -42,7 +37,7 @@ struct PackageView {
 class PackageReader {
 public:
     // bytes = exactly one package.
-    static Expected<PackageView> read(QByteArrayView bytes);
+    static CoreExpected<PackageView> read(std::string_view bytes);
     // bytes = a whole file that ends with a package (a built screen saver).
-    static Expected<PackageView> readTrailing(QByteArrayView file);
+    static CoreExpected<PackageView> readTrailing(std::string_view file);
 };

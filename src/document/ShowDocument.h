@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BgmFile.h"
+#include "document/ShowLimits.h"
 #include "document/SlideItem.h"
 
 #include <QList>
@@ -9,12 +10,10 @@
 // The show-wide record. The editor keeps the canvas fields as copies of its canvas control and
 // leaves the package-only fields empty; only the builder's copy fills them.
 struct ShowDocument {
-    static constexpr int kMaxSlides = 32767;  // slide counts and indexes are 16-bit
-    // The size dialog takes four digits per side; every reader of a show refuses more, so no
-    // path allocates a canvas the editor could not make.
-    static constexpr qint32 kMaxCanvasSide = 9999;
+    static constexpr int kMaxSlides = ShowLimits::kMaxSlides;
+    static constexpr qint32 kMaxCanvasSide = ShowLimits::kMaxCanvasSide;
 
-    static constexpr bool isCanvasSide(qint32 side) { return side >= 0 && side <= kMaxCanvasSide; }
+    static constexpr bool isCanvasSide(qint32 side) { return ShowLimits::isCanvasSide(side); }
 
     qint32 CanvasWidth = 0;
     qint32 CanvasHeight = 0;

@@ -2,19 +2,20 @@
 
 #include <algorithm>
 
-std::optional<BlitArea> BlitArea::clip(QSize destination, qint64 x, qint64 y, qint64 width,
-                                       qint64 height, QSize source, qint64 sourceX, qint64 sourceY)
+std::optional<BlitArea> BlitArea::clip(PixelSize destination, std::int64_t x, std::int64_t y,
+                                       std::int64_t width, std::int64_t height, PixelSize source,
+                                       std::int64_t sourceX, std::int64_t sourceY)
 {
     // Work in destination coordinates: the rectangle, the destination and the source moved so
     // that its pixel (sourceX, sourceY) sits on (x, y).
-    const qint64 shiftX = x - sourceX;
-    const qint64 shiftY = y - sourceY;
-    const qint64 left = std::max({x, qint64{0}, shiftX});
-    const qint64 top = std::max({y, qint64{0}, shiftY});
-    const qint64 right =
-        std::min({x + width, qint64{destination.width()}, shiftX + source.width()});
-    const qint64 bottom =
-        std::min({y + height, qint64{destination.height()}, shiftY + source.height()});
+    const std::int64_t shiftX = x - sourceX;
+    const std::int64_t shiftY = y - sourceY;
+    const std::int64_t left = std::max({x, std::int64_t{0}, shiftX});
+    const std::int64_t top = std::max({y, std::int64_t{0}, shiftY});
+    const std::int64_t right =
+        std::min({x + width, std::int64_t{destination.width}, shiftX + source.width});
+    const std::int64_t bottom =
+        std::min({y + height, std::int64_t{destination.height}, shiftY + source.height});
     if (left >= right || top >= bottom) {
         return std::nullopt;
     }

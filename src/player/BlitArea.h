@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QSize>
+#include "player/PixelSize.h"
 
+#include <cstdint>
 #include <optional>
 
 // The part of a block transfer that lies inside both pictures: a width x height rectangle at
@@ -16,7 +17,7 @@ struct BlitArea {
     int height = 0;
 
     // Empty when nothing of the rectangle lies inside both pictures.
-    static std::optional<BlitArea> clip(QSize destination, qint64 x, qint64 y, qint64 width,
-                                        qint64 height, QSize source, qint64 sourceX,
-                                        qint64 sourceY);
+    static std::optional<BlitArea> clip(PixelSize destination, std::int64_t x, std::int64_t y,
+                                        std::int64_t width, std::int64_t height, PixelSize source,
+                                        std::int64_t sourceX, std::int64_t sourceY);
 };

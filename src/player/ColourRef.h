@@ -2,14 +2,18 @@
 
 #include "document/mGetRGB.h"
 
-#include <QRgb>
-#include <QtGlobal>
+#include <cstdint>
 
-// The show's colours are stored as 0x00BBGGRR (red in the low byte); pictures use QRgb.
+// The show's colours are stored as 0x00BBGGRR (red in the low byte); pictures hold 0xFFRRGGBB.
 class ColourRef {
 public:
-    static constexpr QRgb toRgb(quint32 colour)
+    static constexpr std::uint32_t kOpaque = 0xFF000000;
+    static constexpr int kRedShift = 16;
+    static constexpr int kGreenShift = 8;
+
+    static constexpr std::uint32_t toRgb(std::uint32_t colour)
     {
-        return qRgb(mGetRGB::red(colour), mGetRGB::green(colour), mGetRGB::blue(colour));
+        return kOpaque | (std::uint32_t{mGetRGB::red(colour)} << kRedShift) |
+               (std::uint32_t{mGetRGB::green(colour)} << kGreenShift) | mGetRGB::blue(colour);
     }
 };

@@ -3,12 +3,12 @@
 #include "player/OpaqueBlit.h"
 #include "player/TransparentBlit.h"
 
-FrameComposer::FrameComposer(const QImage& screen, QImage& outgoing, QImage& incoming,
-                             QRgb background)
+FrameComposer::FrameComposer(const PixelImage& screen, PixelImage& outgoing, PixelImage& incoming,
+                             std::uint32_t background)
     : screen_(screen), outgoing_(outgoing), incoming_(incoming), background_(background)
 {}
 
-void FrameComposer::ComposeOutgoingFrame(const SlideItem& slide, const QImage& picture)
+void FrameComposer::ComposeOutgoingFrame(const SlideSettings& slide, const PixelImage& picture)
 {
     outgoing_.fill(background_);
     if (slide.KeepPrevious != 0) {
@@ -18,7 +18,7 @@ void FrameComposer::ComposeOutgoingFrame(const SlideItem& slide, const QImage& p
     }
 }
 
-void FrameComposer::ComposeIncomingFrame(const SlideItem& slide, const QImage& picture)
+void FrameComposer::ComposeIncomingFrame(const SlideSettings& slide, const PixelImage& picture)
 {
     incoming_.fill(background_);
     if (slide.KeepPrevious == 0) {

@@ -5,33 +5,34 @@
 #include "effects/EffectDispatch.h"
 #include "player/ColourRef.h"
 #include "player/FrameComposer.h"
-#include "player/ImageCanvas.h"
 #include "player/OpaqueBlit.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
-QString quotedOpenCommand(const QString& path)
+std::string quotedOpenCommand(const std::string& path)
 {
-    return QStringLiteral("open \"%1\" alias bgm").arg(path);
+    return "open \"" + path + "\" alias bgm";
 }
 
-const QString kPlay = QStringLiteral("play bgm");
-const QString kStatus = QStringLiteral("status bgm mode");
-const QString kSeek = QStringLiteral("seek bgm to start");
-const QString kClose = QStringLiteral("close bgm");
+const std::string kPlay = "play bgm";
+const std::string kStatus = "status bgm mode";
+const std::string kSeek = "seek bgm to start";
+const std::string kClose = "close bgm";
 
 }  // namespace
 
 ShowLoop::ShowLoop(const ShowSource& source, Audio& audio, Ticker& ticker, ProgramState& state,
-                   ShowStage& stage, ShowObserver& observer)
+                   ShowStage& stage, ShowObserver& observer, CanvasFactory& canvases)
     : source_(source),
       audio_(audio),
       ticker_(ticker),
       state_(state),
       stage_(stage),
-      observer_(observer)
+      observer_(observer),
+      canvases_(canvases)
 {}
 
 void ShowLoop::run()
@@ -49,13 +50,14 @@ void ShowLoop::run()
 
 void ShowLoop::start()
 {
-    const QSize canvas(std::max(0, source_.canvasWidth()), std::max(0, source_.canvasHeight()));
-    const QRgb background = ColourRef::toRgb(source_.backColor());
-    for (QImage* surface : {&screen_, &outgoing_, &incoming_}) {
-        *surface = QImage(canvas, QImage::Format_RGB32);
+    const int width = std::max(0, source_.canvasWidth());
+    const int height = std::max(0, source_.canvasHeight());
+    const std::uint32_t background = ColourRef::toRgb(source_.backColor());
+    for (PixelImage* surface : {&screen_, &outgoing_, &incoming_}) {
+        *surface = canvases_.surface(width, height);
         surface->fill(background);
     }
-    picture_ = decodedPicture(0);
+    picture_ = source_.image(0);
 
     stage_.begin(screen_);
     ticker_.pumpEvents(state_);
@@ -66,20 +68,20 @@ void ShowLoop::start()
     stage_.armInput();
 
     screen_.fill(background);
-    if (!source_.bgmKey().isEmpty()) {
+    if (!source_.bgmKey().empty()) {
         audio_.sendCommand(quotedOpenCommand(source_.bgmKey()));
         audio_.sendCommand(kPlay);
     }
-    const SlideItem& first = source_.slide(0);
+    const SlideSettings& first = source_.slide(0);
     OpaqueBlit(screen_, first.PosX, first.PosY, picture_);
-    stage_.present(screen_.rect());
+    presentWhole();
     observer_.slideShown(0);
 }
 
 void ShowLoop::pass()
 {
     // The display time runs from here: decoding and composing happen inside it.
-    const qint64 SlideDeadline = ticker_.now() + source_.slide(CurrentSlideIndex).DisplayTime;
+    const std::int64_t SlideDeadline = ticker_.now() + source_.slide(CurrentSlideIndex).DisplayTime;
 
     FrameComposer composer(screen_, outgoing_, incoming_, ColourRef::toRgb(source_.backColor()));
     composer.ComposeOutgoingFrame(source_.slide(CurrentSlideIndex), picture_);
@@ -88,7 +90,7 @@ void ShowLoop::pass()
     CurrentSlideIndex = nextIndex(CurrentSlideIndex);
     ++passCount_;
 
-    picture_ = decodedPicture(CurrentSlideIndex);
+    picture_ = source_.image(CurrentSlideIndex);
     composer.ComposeIncomingFrame(source_.slide(CurrentSlideIndex), picture_);
     observer_.framesComposed(passCount_, outgoing_, incoming_);
 
@@ -105,29 +107,38 @@ void ShowLoop::pass()
 
     // A damaged file may hold any speed index; outside the list's four entries the speed would
     // be 0 (frames that never end) or overflow.
-    const SlideItem& leaving = source_.slide(OutgoingSlideIndex);
+    const SlideSettings& leaving = source_.slide(OutgoingSlideIndex);
     state_.EffectSpeed = effectSpeedForIndex(std::clamp(leaving.SpeedIndex, 0, kSpeedCount - 1));
 
     observer_.transitionStarting(OutgoingSlideIndex, CurrentSlideIndex, leaving.EffectNumber,
                                  state_.EffectSpeed);
-    ImageCanvas canvas(screen_, outgoing_, incoming_,
-                       [this](const QRegion& changed) { stage_.present(changed); });
-    EffectContext context{canvas, ticker_, state_};
-    runTransition(leaving.EffectNumber, context);
+    {
+        const std::unique_ptr<Canvas> canvas = canvases_.canvas(
+            screen_, outgoing_, incoming_,
+            [this](std::span<const PixelRect> changed) { stage_.present(changed); });
+        EffectContext context{*canvas, ticker_, state_};
+        runTransition(leaving.EffectNumber, context);
+    }
     observer_.transitionFinished(passCount_);
 
-    stage_.present(screen_.rect());
+    presentWhole();
     checkMusic();
     ticker_.pumpEvents(state_);
 }
 
+void ShowLoop::presentWhole()
+{
+    const PixelRect whole = screen_.rect();
+    stage_.present(std::span<const PixelRect>(&whole, 1));
+}
+
 void ShowLoop::checkMusic()
 {
-    if (source_.bgmKey().isEmpty()) {
+    if (source_.bgmKey().empty()) {
         return;
     }
-    const QString mode = audio_.sendCommand(kStatus);
-    if (mode.left(kStoppedMode.size()) == kStoppedMode) {
+    const std::string mode = audio_.sendCommand(kStatus);
+    if (mode.starts_with(kStoppedMode)) {
         audio_.sendCommand(kSeek);
         audio_.sendCommand(kPlay);
     }
@@ -135,18 +146,12 @@ void ShowLoop::checkMusic()
 
 void ShowLoop::cleanUp()
 {
-    if (!source_.bgmKey().isEmpty()) {
+    if (!source_.bgmKey().empty()) {
         audio_.sendCommand(kClose);
     }
     audio_.purgeSounds();
     stage_.end();
     observer_.stopped();
-}
-
-QImage ShowLoop::decodedPicture(int index) const
-{
-    // The blits work on 32-bit pixels; a picture already in that form is shared, not copied.
-    return source_.image(index).convertToFormat(QImage::Format_RGB32);
 }
 
 int ShowLoop::nextIndex(int index) const

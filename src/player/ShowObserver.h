@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include "player/PixelImage.h"
+
+#include <string>
 
 // Hears what a show does, in the order it happens: the simulated play prints it, tests check
 // it. The player's own run needs none of it; every notice does nothing by default.
@@ -12,8 +13,8 @@ public:
     // Slide 0 has been painted on the screen at the start.
     virtual void slideShown(int /*slide*/) {}
     // Both frames of pass `pass` (counted from 1) are composed, before the display-time wait.
-    virtual void framesComposed(int /*pass*/, const QImage& /*outgoing*/,
-                                const QImage& /*incoming*/)
+    virtual void framesComposed(int /*pass*/, const PixelImage& /*outgoing*/,
+                                const PixelImage& /*incoming*/)
     {}
     // Just before and just after the transition from slide `from` to slide `to`.
     virtual void transitionStarting(int /*from*/, int /*to*/, int /*effect*/, int /*speed*/) {}
@@ -22,7 +23,7 @@ public:
     virtual void stopped() {}
 
     // What reached the audio (reported by recording audio).
-    virtual void mciCommand(const QString& /*command*/) {}
-    virtual void soundStarted(const QString& /*key*/) {}
+    virtual void mciCommand(const std::string& /*command*/) {}
+    virtual void soundStarted(const std::string& /*key*/) {}
     virtual void soundsPurged() {}
 };

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "document/SlideItem.h"
+#include "document/SlideSettings.h"
+#include "player/PixelImage.h"
 
-#include <QImage>
-#include <QString>
-#include <QtGlobal>
+#include <cstdint>
+#include <string>
 
 // Where the player takes a show from: the editor's show (files on disk) or a saver package.
 // Sound and music are named by keys that the Audio in use understands (file paths, or the
@@ -14,17 +14,17 @@ public:
     virtual ~ShowSource() = default;
 
     virtual int slideCount() const = 0;
-    // The settings of slide i (its image and sound data fields are not used).
-    virtual const SlideItem& slide(int index) const = 0;
-    // Slide i's picture in Format_RGB32, or a null image when it cannot be decoded.
-    virtual QImage image(int index) const = 0;
+    // The settings of slide i.
+    virtual const SlideSettings& slide(int index) const = 0;
+    // Slide i's picture, or a null picture when it cannot be decoded.
+    virtual PixelImage image(int index) const = 0;
     // Whether slide i's sound can be played now (asked each time it is due), and its key.
     virtual bool soundExists(int index) const = 0;
-    virtual QString soundKey(int index) const = 0;
+    virtual std::string soundKey(int index) const = 0;
     // Empty when the show has no music.
-    virtual QString bgmKey() const = 0;
+    virtual std::string bgmKey() const = 0;
 
     virtual int canvasWidth() const = 0;
     virtual int canvasHeight() const = 0;
-    virtual quint32 backColor() const = 0;  // 0x00BBGGRR
+    virtual std::uint32_t backColor() const = 0;  // 0x00BBGGRR
 };

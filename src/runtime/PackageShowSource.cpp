@@ -1,64 +1,46 @@
-#include "PackageShowSource.h"
+#include "runtime/PackageShowSource.h"
 
-#include "player/ImageDecoder.h"
+#include <utility>
 
-namespace {
+PackageShowSource::PackageShowSource(const PackageView& package, SoundChoice choice,
+                                     Decoder decoder)
+    : package_(package), choice_(choice), decoder_(std::move(decoder))
+{}
 
-QByteArray unowned(QByteArrayView bytes)
+const PackageSlide& PackageShowSource::entry(int index) const
 {
-    return QByteArray::fromRawData(bytes.data(), bytes.size());
-}
-
-}  // namespace
-
-PackageShowSource::PackageShowSource(const PackageView& package, SoundChoice choice)
-    : package_(package), choice_(choice)
-{
-    slides_.reserve(package.slides.size());
-    for (const PackageSlide& entry : package.slides) {
-        SlideItem item;
-        item.ImageRef = entry.imageRef;
-        item.SoundPath = entry.soundPath;
-        item.DisplayTime = entry.DisplayTime;
-        item.PosX = entry.PosX;
-        item.PosY = entry.PosY;
-        item.EffectNumber = entry.EffectNumber;
-        item.SpeedIndex = entry.SpeedIndex;
-        item.KeepPrevious = entry.KeepPrevious;
-        item.Transparent = entry.Transparent;
-        slides_.append(item);
-    }
+    return package_.slides.at(static_cast<std::size_t>(index));
 }
 
 int PackageShowSource::slideCount() const
 {
-    return slides_.size();
+    return static_cast<int>(package_.slides.size());
 }
 
-const SlideItem& PackageShowSource::slide(int index) const
+const SlideSettings& PackageShowSource::slide(int index) const
 {
-    return slides_.at(index);
+    return entry(index);
 }
 
-QImage PackageShowSource::image(int index) const
+PixelImage PackageShowSource::image(int index) const
 {
-    return ImageDecoder::decodeBytes(unowned(package_.slides.at(index).imageData));
+    return decoder_ ? decoder_(entry(index).imageData) : PixelImage();
 }
 
 bool PackageShowSource::soundExists(int index) const
 {
-    const PackageSlide& entry = package_.slides.at(index);
-    return choice_.soundEffects && entry.soundHolder >= 0 && !entry.soundData.isEmpty();
+    const PackageSlide& slide = entry(index);
+    return choice_.soundEffects && slide.soundHolder >= 0 && !slide.soundData.empty();
 }
 
-QString PackageShowSource::soundKey(int index) const
+std::string PackageShowSource::soundKey(int index) const
 {
-    return package_.slides.at(index).soundPath;
+    return entry(index).soundPath;
 }
 
-QString PackageShowSource::bgmKey() const
+std::string PackageShowSource::bgmKey() const
 {
-    return choice_.bgm && !package_.bgmData.isEmpty() ? package_.bgmName : QString();
+    return choice_.bgm && !package_.bgmData.empty() ? package_.bgmName : std::string();
 }
 
 int PackageShowSource::canvasWidth() const
@@ -71,20 +53,20 @@ int PackageShowSource::canvasHeight() const
     return package_.CanvasHeight;
 }
 
-quint32 PackageShowSource::backColor() const
+std::uint32_t PackageShowSource::backColor() const
 {
     return package_.BackColor;
 }
 
 Audio::Resolver PackageShowSource::resolver() const
 {
-    return [this](const QString& key) -> std::optional<QByteArray> {
-        if (!package_.bgmName.isEmpty() && key == package_.bgmName) {
-            return unowned(package_.bgmData);
+    return [this](const std::string& key) -> std::optional<std::string_view> {
+        if (!package_.bgmName.empty() && key == package_.bgmName) {
+            return package_.bgmData;
         }
-        for (const PackageSlide& entry : package_.slides) {
-            if (entry.soundHolder >= 0 && entry.soundPath == key) {
-                return unowned(entry.soundData);
+        for (const PackageSlide& slide : package_.slides) {
+            if (slide.soundHolder >= 0 && slide.soundPath == key) {
+                return slide.soundData;
             }
         }
         return std::nullopt;
