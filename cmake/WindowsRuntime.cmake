@@ -52,6 +52,9 @@ if(BUILD_TESTING)
     list(APPEND windows_targets kremoa-probe)
     list(APPEND windows_byproducts ${KREMOA_WINDOWS_PROBE})
 endif()
+if(NOT windows_targets)
+    return()
+endif()
 # The default icon is drawn by the host build (kremoa-runtime-assets, part of kremoa-template)
 # and carried by the runtime as its icon resource.
 ExternalProject_Add(kremoa-windows-runtime

@@ -9,6 +9,7 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont fonts-noto-cjk
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev xvfb xauth x11-utils
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine64 xdotool
     "$@"
 )
 
