@@ -16,7 +16,6 @@ constexpr COLORREF kPaneColour = RGB(255, 0, 255);
 constexpr int kHostX = 40;
 constexpr int kHostY = 40;
 constexpr int kBorder = 8;
-constexpr DWORD kStableMs = 400;
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kExitWaitMs = 10000;
 
@@ -93,7 +92,7 @@ HWND saverWindow(HWND pane)
 }
 
 // Waits until the saver has put a window over the whole pane (or the time is up, or the saver
-// has ended), then gives it kStableMs to draw; the size of that window, or 0 x 0.
+// has ended), then gives it holdMs to draw; the size of that window, or 0 x 0.
 SIZE waitForSaverWindow(HWND pane, const HostRequest& request, HANDLE process)
 {
     const DWORD start = GetTickCount();
@@ -103,7 +102,7 @@ SIZE waitForSaverWindow(HWND pane, const HostRequest& request, HANDLE process)
         RECT area{};
         if (window != nullptr && GetClientRect(window, &area) && area.right >= request.width &&
             area.bottom >= request.height) {
-            pump(process, kStableMs);
+            pump(process, static_cast<DWORD>(request.holdMs));
             return {area.right, area.bottom};
         }
     }

@@ -5,7 +5,7 @@
 
 // What a screen-saver control panel does with a preview: a top-level window holding a child
 // of width x height, the saver started with "/p <child HWND>" (then `saverArguments`), and,
-// once the saver's window covers the child (or after timeoutMs) and has had a moment to draw,
+// once the saver's window covers the child (or after timeoutMs) and has drawn for holdMs,
 // the child's pixels read back from the screen: into a BMP file when `bmpPath` is not empty,
 // else printed. Then the host window is destroyed and the saver is watched until it ends.
 // Prints:
@@ -18,6 +18,7 @@ struct HostRequest {
     int width = 0;
     int height = 0;
     int timeoutMs = 0;
+    int holdMs = 0;  // how long the saver draws in the covered child before the read-back
     std::wstring bmpPath;
     std::wstring saver;
     std::vector<std::wstring> saverArguments;

@@ -2,7 +2,7 @@
 //
 //   kremoa-probe version FILE                 the ten version strings, "Key=Value" per line
 //   kremoa-probe icon FILE                    the first icon's size and pixels
-//   kremoa-probe host W H [--timeout MS] [--bmp FILE] -- SAVER [ARGS...]
+//   kremoa-probe host W H [--timeout MS] [--hold MS] [--bmp FILE] -- SAVER [ARGS...]
 //                                             the saver previewed in a W x H child window
 //   kremoa-probe capture X Y W H FILE.bmp     a rectangle of the screen
 //
@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int kDefaultHostTimeoutMs = 20000;
+constexpr int kDefaultHostHoldMs = 500;
 
 std::optional<int> number(const std::wstring& text)
 {
@@ -50,6 +51,7 @@ int host(const std::vector<std::wstring>& args)
     request.width = *width;
     request.height = *height;
     request.timeoutMs = kDefaultHostTimeoutMs;
+    request.holdMs = kDefaultHostHoldMs;
     std::size_t i = 3;
     for (; i < args.size() && args[i] != L"--"; i += 2) {
         if (i + 1 >= args.size()) {
@@ -57,6 +59,8 @@ int host(const std::vector<std::wstring>& args)
         }
         if (args[i] == L"--timeout" && number(args[i + 1])) {
             request.timeoutMs = *number(args[i + 1]);
+        } else if (args[i] == L"--hold" && number(args[i + 1])) {
+            request.holdMs = *number(args[i + 1]);
         } else if (args[i] == L"--bmp") {
             request.bmpPath = args[i + 1];
         } else {
