@@ -41,8 +41,8 @@ protected:
 TEST_P(WindowsTraceTest, PrintsWhatKremoaCliPrints)
 {
     const auto [effect, speed] = GetParam();
-    const QStringList options =
-        QStringList{"--effect", QString::number(effect), "--speed", QString::number(speed)} + kSize;
+    const QStringList options = QStringList{"--effect", QString::number(effect)} + kSize +
+                                QStringList{"--speed", QString::number(speed)};
 
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(OnePerFamilyAtTheSlowestSpeed, WindowsTraceTest,
 TEST_F(WindowsTraceTest, StopAtFrameCutsTheTraceAsKremoaCliDoes)
 {
     const QStringList options =
-        QStringList{"--effect", "32", "--speed", "1", "--stop-at-frame", "2"} + kSize;
+        QStringList{"--effect", "32"} + kSize + QStringList{"--speed", "1", "--stop-at-frame", "2"};
     QProcess cli;
     cli.start(AppFolder::path("kremoa-cli"), QStringList{"trace"} + options);
     ASSERT_TRUE(cli.waitForFinished(WineSession::kTimeoutMs));
