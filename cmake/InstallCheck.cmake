@@ -3,9 +3,11 @@
 # - the manifest lists exactly the files installed, the launchers on PATH included, so removing
 #   by the manifest leaves nothing (and a staged install refreshes no desktop caches);
 # - the launchers are symbolic links that resolve into the application folder;
-# - the saver runtime Project.krt is installed as a program;
+# - the saver runtime Project.krt is installed as a program; the Windows runtime ProjectWin.krt,
+#   when the build made one, beside it as data (not executable here);
 # - the installed kremoa-cli, started through its launcher, builds a show into a saver with the
-#   installed template, and that saver checks its own show.
+#   installed template, and that saver checks its own show; a Windows saver of the same show is
+#   the installed ProjectWin.krt followed by the same package.
 # The install runs as the one component every rule belongs to, so it writes its own manifest
 # and leaves the build's install_manifest.txt of a real installation alone.
 
@@ -17,6 +19,34 @@ endforeach()
 
 set(prefix /usr)
 set(component Unspecified)
+
+if(EXISTS ${BUILD_DIR}/app/ProjectWin.krt)
+    set(windows_template ${app_dir}/ProjectWin.krt)
+    if(NOT EXISTS ${windows_template})
+        message(FATAL_ERROR "InstallCheck: ProjectWin.krt is not installed beside Project.krt")
+    endif()
+    execute_process(COMMAND test -x ${windows_template} RESULT_VARIABLE status)
+    if(status EQUAL 0)
+        message(FATAL_ERROR "InstallCheck: ${windows_template} is installed executable")
+    endif()
+    set(windows_saver ${STAGE}/check-windows.scr)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${STAGE}${prefix}/bin/kremoa-cli build ${SHOW} --out ${windows_saver} --target windows
+        OUTPUT_VARIABLE output ERROR_VARIABLE output
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR NOT EXISTS ${windows_saver})
+        message(FATAL_ERROR "InstallCheck: the installed kremoa-cli did not build a Windows saver "
+            "(${status}): ${output}")
+    endif()
+    file(SIZE ${windows_template} windows_template_size)
+    file(SIZE ${windows_saver} windows_file_size)
+    math(EXPR windows_expected "${windows_template_size} + ${package_size}")
+    if(NOT windows_file_size EQUAL windows_expected)
+        message(FATAL_ERROR "InstallCheck: the Windows saver has ${windows_file_size} bytes, "
+            "not ProjectWin.krt's ${windows_template_size} and the package's ${package_size}")
+    endif()
+endif()
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
 execute_process(
@@ -89,5 +119,33 @@ math(EXPR saver_template_size "${file_size} - ${package_size}")
 if(NOT saver_template_size EQUAL template_size)
     message(FATAL_ERROR "InstallCheck: the saver holds a template of ${saver_template_size} bytes, "
         "the installed Project.krt has ${template_size}")
+endif()
+
+if(EXISTS ${BUILD_DIR}/app/ProjectWin.krt)
+    set(windows_template ${app_dir}/ProjectWin.krt)
+    if(NOT EXISTS ${windows_template})
+        message(FATAL_ERROR "InstallCheck: ProjectWin.krt is not installed beside Project.krt")
+    endif()
+    execute_process(COMMAND test -x ${windows_template} RESULT_VARIABLE status)
+    if(status EQUAL 0)
+        message(FATAL_ERROR "InstallCheck: ${windows_template} is installed executable")
+    endif()
+    set(windows_saver ${STAGE}/check-windows.scr)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${STAGE}${prefix}/bin/kremoa-cli build ${SHOW} --out ${windows_saver} --target windows
+        OUTPUT_VARIABLE output ERROR_VARIABLE output
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0 OR NOT EXISTS ${windows_saver})
+        message(FATAL_ERROR "InstallCheck: the installed kremoa-cli did not build a Windows saver "
+            "(${status}): ${output}")
+    endif()
+    file(SIZE ${windows_template} windows_template_size)
+    file(SIZE ${windows_saver} windows_file_size)
+    math(EXPR windows_expected "${windows_template_size} + ${package_size}")
+    if(NOT windows_file_size EQUAL windows_expected)
+        message(FATAL_ERROR "InstallCheck: the Windows saver has ${windows_file_size} bytes, "
+            "not ProjectWin.krt's ${windows_template_size} and the package's ${package_size}")
+    endif()
 endif()
 file(REMOVE_RECURSE ${STAGE})
