@@ -19,34 +19,6 @@ endforeach()
 
 set(prefix /usr)
 set(component Unspecified)
-
-if(EXISTS ${BUILD_DIR}/app/ProjectWin.krt)
-    set(windows_template ${app_dir}/ProjectWin.krt)
-    if(NOT EXISTS ${windows_template})
-        message(FATAL_ERROR "InstallCheck: ProjectWin.krt is not installed beside Project.krt")
-    endif()
-    execute_process(COMMAND test -x ${windows_template} RESULT_VARIABLE status)
-    if(status EQUAL 0)
-        message(FATAL_ERROR "InstallCheck: ${windows_template} is installed executable")
-    endif()
-    set(windows_saver ${STAGE}/check-windows.scr)
-    execute_process(
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            ${STAGE}${prefix}/bin/kremoa-cli build ${SHOW} --out ${windows_saver} --target windows
-        OUTPUT_VARIABLE output ERROR_VARIABLE output
-        RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR NOT EXISTS ${windows_saver})
-        message(FATAL_ERROR "InstallCheck: the installed kremoa-cli did not build a Windows saver "
-            "(${status}): ${output}")
-    endif()
-    file(SIZE ${windows_template} windows_template_size)
-    file(SIZE ${windows_saver} windows_file_size)
-    math(EXPR windows_expected "${windows_template_size} + ${package_size}")
-    if(NOT windows_file_size EQUAL windows_expected)
-        message(FATAL_ERROR "InstallCheck: the Windows saver has ${windows_file_size} bytes, "
-            "not ProjectWin.krt's ${windows_template_size} and the package's ${package_size}")
-    endif()
-endif()
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
 execute_process(
