@@ -67,7 +67,9 @@ ExternalProject_Add(kremoa-windows-runtime
         -DKREMOA_DEFAULT_ICON=${KREMOA_APP_DIR}/scricon.ico
         -DKREMOA_WERROR=${KREMOA_WERROR}
         -DBUILD_TESTING=${BUILD_TESTING}
-    BUILD_COMMAND ${CMAKE_COMMAND} --build ${KREMOA_WINDOWS_BUILD_DIR} --target ${windows_targets}
+    # One job: it runs beside the host build's own jobs.
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${KREMOA_WINDOWS_BUILD_DIR} --parallel 1
+        --target ${windows_targets}
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${windows_byproducts}
     INSTALL_COMMAND ""
