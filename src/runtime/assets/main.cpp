@@ -1,7 +1,9 @@
 // kremoa-runtime-assets: build-time helper of the saver runtime.
 //   kremoa-runtime-assets assets OUT.cpp OUT.ico   the embedded version block and icon
 //   kremoa-runtime-assets pad IN OUT               copies IN padded to an even length
+//   kremoa-runtime-assets version-rc OUT.rc        the version block as a Windows resource
 #include "EmbeddedSource.h"
+#include "ResourceScript.h"
 #include "SaverIcon.h"
 #include "document/SaverDefaults.h"
 #include "document/VersionBlock.h"
@@ -16,6 +18,8 @@ namespace {
 
 constexpr int kTemplateMajor = 1;
 constexpr int kTemplateMinor = 0;
+constexpr int kVersionResourceId = 1;
+constexpr int kVersionResourceType = 16;  // RT_VERSION
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -35,6 +39,18 @@ int makeAssets(const QString& sourcePath, const QString& iconPath)
                     VersionBlock::bytes(SaverDefaults::values(), kTemplateMajor, kTemplateMinor));
     source.addArray(QStringLiteral("saverIcon"), QStringLiteral("saverIconSize"), icon);
     return writeFile(sourcePath, source.text()) && writeFile(iconPath, icon) ? 0 : 1;
+}
+
+// The Windows runtime's version resource, the same block as the Linux runtime's, so that the
+// builder patches both alike; the script is kept with the Windows runtime's sources.
+int makeVersionScript(const QString& path)
+{
+    const QByteArray block =
+        VersionBlock::bytes(SaverDefaults::values(), kTemplateMajor, kTemplateMinor);
+    return writeFile(path, ResourceScript::raw(kVersionResourceId, kVersionResourceType, block,
+                                               "Made by kremoa-runtime-assets version-rc."))
+               ? 0
+               : 1;
 }
 
 int pad(const QString& inputPath, const QString& outputPath)
@@ -68,6 +84,10 @@ int main(int argc, char** argv)
     if (args.size() == 3 && args[0] == QLatin1String("pad")) {
         return pad(args[1], args[2]);
     }
-    QTextStream(stderr) << "usage: kremoa-runtime-assets assets OUT.cpp OUT.ico | pad IN OUT\n";
+    if (args.size() == 2 && args[0] == QLatin1String("version-rc")) {
+        return makeVersionScript(args[1]);
+    }
+    QTextStream(stderr)
+        << "usage: kremoa-runtime-assets assets OUT.cpp OUT.ico | pad IN OUT | version-rc OUT.rc\n";
     return 2;
 }

@@ -23,13 +23,13 @@ constexpr std::size_t kWaveMagicOffset = 8;
 
 enum class Kind { Midi, Wave, Unknown };
 
-bool startsWith(std::span<const std::uint8_t> bytes, std::size_t at, const char* magic)
+bool startsWith(std::string_view bytes, std::size_t at, const char* magic)
 {
     return bytes.size() >= at + kMagicSize &&
            std::memcmp(bytes.data() + at, magic, kMagicSize) == 0;
 }
 
-Kind kindOf(std::span<const std::uint8_t> bytes)
+Kind kindOf(std::string_view bytes)
 {
     if (startsWith(bytes, 0, kMidiMagic)) {
         return Kind::Midi;
@@ -42,7 +42,7 @@ Kind kindOf(std::span<const std::uint8_t> bytes)
 
 }  // namespace
 
-MciAudio::MciAudio(Bytes bytes) : bytes_(std::move(bytes)) {}
+MciAudio::MciAudio(Resolver bytes) : bytes_(std::move(bytes)) {}
 
 MciAudio::~MciAudio()
 {
@@ -52,7 +52,7 @@ MciAudio::~MciAudio()
     }
 }
 
-std::optional<std::span<const std::uint8_t>> MciAudio::playable(const std::string& key) const
+std::optional<std::string_view> MciAudio::playable(const std::string& key) const
 {
     const auto found = bytes_ ? bytes_(key) : std::nullopt;
     if (!found || found->size() > std::uint64_t(Audio::kMaxFileBytes)) {

@@ -3,11 +3,9 @@
 #include "player/Audio.h"
 #include "runtime/windows/PrivateTempFolder.h"
 
-#include <cstdint>
-#include <functional>
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 
 // The show's music and sound effects on Windows' own audio services. The music's bytes (the
 // package's "bgm.mid" or "bgm.wav") are written into a private temporary folder and played with
@@ -17,10 +15,8 @@
 // Audio::kMaxFileBytes, plays nothing.
 class MciAudio : public Audio {
 public:
-    // Gives the bytes behind a key of the show; they must outlive this object.
-    using Bytes = std::function<std::optional<std::span<const std::uint8_t>>(const std::string&)>;
-
-    explicit MciAudio(Bytes bytes);
+    // `bytes` answers the show's keys; the bytes must outlive this object.
+    explicit MciAudio(Resolver bytes);
     ~MciAudio() override;
 
     MciAudio(const MciAudio&) = delete;
@@ -33,9 +29,9 @@ public:
 private:
     std::string openMusic(const std::string& key);
     std::string send(const std::wstring& command);
-    std::optional<std::span<const std::uint8_t>> playable(const std::string& key) const;
+    std::optional<std::string_view> playable(const std::string& key) const;
 
-    Bytes bytes_;
+    Resolver bytes_;
     PrivateTempFolder folder_;
     bool musicOpen_ = false;
 };

@@ -17,11 +17,16 @@ std::wstring OwnProgramFile::fileName() const
     return slash == std::wstring::npos ? path_ : path_.substr(slash + 1);
 }
 
-bool OwnProgramFile::read()
+void OwnProgramFile::locate()
 {
     path_.assign(kLongPath, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path_.data(), kLongPath);
     path_.resize(length);
+}
+
+bool OwnProgramFile::read()
+{
+    locate();
     const HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

@@ -1,25 +1,26 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 // The bytes of the running program's own file (a built saver carries its show at the end),
 // read whole. On failure the error says why in Japanese, as the Linux saver says it.
 class OwnProgramFile {
 public:
+    // Finds the file's path (done by read() as well).
+    void locate();
     bool read();
 
     const std::wstring& path() const { return path_; }
     // The file's name without its folder ("Stars.scr").
     std::wstring fileName() const;
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    std::string_view bytes() const { return bytes_; }
     const std::string& error() const { return error_; }
 
     static inline const std::string kUnreadable = "ファイルを読めません: ";
 
 private:
     std::wstring path_;
-    std::vector<std::uint8_t> bytes_;
+    std::string bytes_;
     std::string error_;
 };

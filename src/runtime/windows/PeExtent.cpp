@@ -21,22 +21,21 @@ constexpr std::uint64_t kSymbolSize = 18;
 constexpr std::uint64_t kStringTableSizeField = 4;
 
 // A little-endian field of `size` bytes at `at`, or nothing when it lies outside the file.
-std::optional<std::uint64_t> field(std::span<const std::uint8_t> file, std::uint64_t at,
-                                   std::uint64_t size)
+std::optional<std::uint64_t> field(std::string_view file, std::uint64_t at, std::uint64_t size)
 {
     if (at > file.size() || size > file.size() - at) {
         return std::nullopt;
     }
     std::uint64_t value = 0;
     for (std::uint64_t i = size; i > 0; --i) {
-        value = value << 8 | file[at + i - 1];
+        value = value << 8 | static_cast<unsigned char>(file[at + i - 1]);
     }
     return value;
 }
 
 }  // namespace
 
-std::optional<std::int64_t> PeExtent::end(std::span<const std::uint8_t> file)
+std::optional<std::int64_t> PeExtent::end(std::string_view file)
 {
     const auto dosMagic = field(file, 0, 2);
     const auto peOffset = field(file, kPeOffsetField, 4);

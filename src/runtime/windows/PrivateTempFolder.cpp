@@ -48,7 +48,7 @@ bool PrivateTempFolder::make()
     return false;
 }
 
-std::wstring PrivateTempFolder::write(const std::wstring& name, std::span<const std::uint8_t> bytes)
+std::wstring PrivateTempFolder::write(const std::wstring& name, std::string_view bytes)
 {
     if (!make()) {
         return {};

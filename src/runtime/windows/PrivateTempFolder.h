@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A folder of the program's own under the user's temporary folder, made on first use; the files
@@ -16,7 +15,7 @@ public:
     PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
 
     // Writes `bytes` as `name` in the folder and gives the file's full path; empty on failure.
-    std::wstring write(const std::wstring& name, std::span<const std::uint8_t> bytes);
+    std::wstring write(const std::wstring& name, std::string_view bytes);
 
 private:
     bool make();

@@ -65,7 +65,7 @@ WicImageDecoder::~WicImageDecoder()
     }
 }
 
-PixelImage WicImageDecoder::decode(std::span<const std::uint8_t> bytes) const
+PixelImage WicImageDecoder::decode(std::string_view bytes) const
 {
     if (factory_ == nullptr || bytes.empty() || bytes.size() > MAXDWORD) {
         return {};
@@ -74,8 +74,8 @@ PixelImage WicImageDecoder::decode(std::span<const std::uint8_t> bytes) const
     Held<IWICBitmapDecoder> decoder;
     Held<IWICBitmapFrameDecode> frame;
     if (FAILED(factory_->CreateStream(stream.out())) ||
-        FAILED(
-            stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), DWORD(bytes.size()))) ||
+        FAILED(stream->InitializeFromMemory(
+            reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())), DWORD(bytes.size()))) ||
         FAILED(factory_->CreateDecoderFromStream(stream.get(), nullptr,
                                                  WICDecodeMetadataCacheOnDemand, decoder.out())) ||
         FAILED(decoder->GetFrame(kFirstFrame, frame.out()))) {

@@ -3,7 +3,7 @@
 #include "player/PixelImage.h"
 
 #include <cstdint>
-#include <span>
+#include <string_view>
 
 struct IWICImagingFactory;
 
@@ -22,7 +22,7 @@ public:
     WicImageDecoder(const WicImageDecoder&) = delete;
     WicImageDecoder& operator=(const WicImageDecoder&) = delete;
 
-    PixelImage decode(std::span<const std::uint8_t> bytes) const;
+    PixelImage decode(std::string_view bytes) const;
 
 private:
     IWICImagingFactory* factory_ = nullptr;
