@@ -51,7 +51,7 @@ install(PROGRAMS ${KREMOA_APP_DIR}/Project.krt DESTINATION ${KREMOA_INSTALL_APP_
 install(FILES ${KREMOA_APP_DIR}/scricon.ico DESTINATION ${KREMOA_INSTALL_APP_DIR})
 # The Windows runtime is a Windows program, data to this system: installed without the
 # executable bit.
-if(KREMOA_WINDOWS_RUNTIME AND KREMOA_WINDOWS_RUNTIME_SOURCES)
+if(KREMOA_WINDOWS_RUNTIME)
     install(FILES ${KREMOA_WINDOWS_TEMPLATE} DESTINATION ${KREMOA_INSTALL_APP_DIR})
 endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/manual/Kremoa.html)

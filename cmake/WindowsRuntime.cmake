@@ -38,22 +38,12 @@ if(NOT KREMOA_MINGW_CXX OR NOT KREMOA_MINGW_STRIP)
 endif()
 
 include(ExternalProject)
-# The runtime comes with its folder, which the cross build adds when it is there.
 set(windows_runtime_exe ${KREMOA_WINDOWS_BUILD_DIR}/src/runtime/windows/kremoa-runtime-windows.exe)
-set(windows_targets)
-set(windows_byproducts)
-set(KREMOA_WINDOWS_RUNTIME_SOURCES FALSE)
-if(EXISTS ${PROJECT_SOURCE_DIR}/src/runtime/windows/CMakeLists.txt)
-    set(KREMOA_WINDOWS_RUNTIME_SOURCES TRUE)
-    list(APPEND windows_targets kremoa-runtime-windows)
-    list(APPEND windows_byproducts ${windows_runtime_exe})
-endif()
+set(windows_targets kremoa-runtime-windows)
+set(windows_byproducts ${windows_runtime_exe})
 if(BUILD_TESTING)
     list(APPEND windows_targets kremoa-probe)
     list(APPEND windows_byproducts ${KREMOA_WINDOWS_PROBE})
-endif()
-if(NOT windows_targets)
-    return()
 endif()
 # The default icon is drawn by the host build (kremoa-runtime-assets, part of kremoa-template)
 # and carried by the runtime as its icon resource.
@@ -76,9 +66,6 @@ ExternalProject_Add(kremoa-windows-runtime
     DEPENDS kremoa-template
     USES_TERMINAL_BUILD ON)
 
-if(NOT KREMOA_WINDOWS_RUNTIME_SOURCES)
-    return()
-endif()
 set(windows_stripped ${CMAKE_CURRENT_BINARY_DIR}/kremoa-runtime-windows.stripped.exe)
 add_custom_command(OUTPUT ${KREMOA_WINDOWS_TEMPLATE}
     COMMAND ${KREMOA_MINGW_STRIP} -o ${windows_stripped} ${windows_runtime_exe}
