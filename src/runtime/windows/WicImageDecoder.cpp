@@ -95,6 +95,9 @@ PixelImage WicImageDecoder::decode(std::string_view bytes) const
         return {};
     }
     PixelImage picture{int(width), int(height)};
+    if (picture.isNull()) {
+        return {};
+    }
     const UINT stride = UINT(picture.stride() * kBytesPerPixel);
     if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
                                      reinterpret_cast<BYTE*>(picture.row(0))))) {
