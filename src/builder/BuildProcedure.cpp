@@ -77,6 +77,11 @@ BuildProcedure::BuildProcedure(const EditableShow& show, Prompter& prompter,
     : show_(show), prompter_(prompter), applicationFolder_(std::move(applicationFolder))
 {}
 
+QString BuildProcedure::templatePath(const BuildRequest& request) const
+{
+    return withSeparator(applicationFolder_) + SaverTargets::templateName(request.target);
+}
+
 QString BuildProcedure::withSeparator(const QString& folder)
 {
     if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator())) {
@@ -135,10 +140,10 @@ BuildProcedure::Outcome BuildProcedure::run(BuildRequest& request, const Hooks& 
         return refuse(plan.error(), kFailureTitle);
     }
 
-    const QString templatePath = withSeparator(applicationFolder_) + kTemplateName;
-    std::optional<QByteArray> templateBytes = readWhole(templatePath);
+    const QString templateFile = templatePath(request);
+    std::optional<QByteArray> templateBytes = readWhole(templateFile);
     if (!templateBytes) {
-        return refuse(templateMissing(templatePath), kFailureTitle);
+        return refuse(templateMissing(templateFile), kFailureTitle);
     }
     if (std::optional<Outcome> refused = patchIcon(*templateBytes, request)) {
         return *refused;
@@ -187,17 +192,16 @@ std::optional<BuildProcedure::Outcome> BuildProcedure::patchIcon(QByteArray& tem
         case IconPatch::Outcome::DefaultIconNotFound:
             break;
     }
-    return refuse(templateIconMissing(withSeparator(applicationFolder_) + kTemplateName),
-                  kFailureTitle);
+    return refuse(templateIconMissing(templatePath(request)), kFailureTitle);
 }
 
 std::optional<BuildProcedure::Outcome> BuildProcedure::patchTemplate(QByteArray& templateBytes,
                                                                      BuildRequest& request)
 {
     if (const auto missing = VersionPatch::findMissing(templateBytes)) {
-        return refuse(templateKeyMissing(withSeparator(applicationFolder_) + kTemplateName,
-                                         VersionResource::kFields[*missing].key),
-                      kFailureTitle);
+        return refuse(
+            templateKeyMissing(templatePath(request), VersionResource::kFields[*missing].key),
+            kFailureTitle);
     }
     if (request.majorVersion.isEmpty()) {
         request.majorVersion = QStringLiteral("0");

@@ -14,16 +14,15 @@
 #include <optional>
 
 // The build of a screen saver: checks the destination and every file of the show, reads the
-// runtime template from the application folder, writes the version texts and icon into it and
-// writes template plus package as NAME.scr. The run stops at the first refusal and returns it;
-// the caller tells it (tell() shows it as the dialog does). The prompter only asks whether an
-// existing file may be replaced. Nothing is written unless the whole file can be. The output
-// appears only when complete (temporary file in the same folder, synced, renamed), so an
-// existing file is replaced, never lost, and a file that appears meanwhile under the same name
-// is never replaced without that answer. The show is only read.
+// runtime template of the request's target system from the application folder, writes the version
+// texts and icon into it and writes template plus package as NAME.scr. The run stops at the first
+// refusal and returns it; the caller tells it (tell() shows it as the dialog does). The prompter
+// only asks whether an existing file may be replaced. Nothing is written unless the whole file can
+// be. The output appears only when complete (temporary file in the same folder, synced, renamed),
+// so an existing file is replaced, never lost, and a file that appears meanwhile under the same
+// name is never replaced without that answer. The show is only read.
 class BuildProcedure {
 public:
-    static inline const QString kTemplateName = QStringLiteral("Project.krt");
     static inline const QString kDefaultIconName = QStringLiteral("scricon.ico");
     static inline const QString kOutputSuffix = SaverDefaults::kSuffix;
     static inline const QString kTitle = QStringLiteral("スクリーンセーバーの作成");
@@ -62,6 +61,8 @@ public:
     // The folder text with one separator at its end.
     static QString withSeparator(const QString& folder);
     static QString outputPath(const BuildRequest& request);
+    // The runtime template the request's target needs, in the application folder.
+    QString templatePath(const BuildRequest& request) const;
 
 private:
     static Outcome refuse(const QString& text, const QString& title);

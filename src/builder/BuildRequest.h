@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/SaverTarget.h"
+
 #include <QString>
 
 // The builder dialog's values as the build procedure reads them. The procedure may change
@@ -18,4 +20,5 @@ struct BuildRequest {
     bool soundSwitch = false;
     QString defaultIconPath;  // the application folder's scricon.ico
     QString chosenIconPath;   // the same text unless the user picked another icon
+    SaverTarget target = SaverTargets::host();
 };

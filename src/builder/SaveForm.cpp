@@ -148,6 +148,16 @@ void SaveForm::buildControls()
     Check1 =
         new QCheckBox(QStringLiteral("BGMと効果音のON/OFFを設定で切り替えられるようにする"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
+    // Savers are handed to others, so the dialog can build for either system; the list starts
+    // at the one this program runs on.
+    cmbTarget = new QComboBox(this);
+    cmbTarget->setObjectName(QStringLiteral("cmbTarget"));
+    for (const SaverTargets::Entry& each : SaverTargets::kAll) {
+        cmbTarget->addItem(QString::fromUtf8(each.label));
+        if (each.target == SaverTargets::host()) {
+            cmbTarget->setCurrentIndex(cmbTarget->count() - 1);
+        }
+    }
     Command2 = new QPushButton(QStringLiteral("作成"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setDefault(true);
@@ -184,6 +194,11 @@ void SaveForm::buildControls()
     layout->addWidget(detailFrame);
     layout->addLayout(iconRow);
     layout->addWidget(Check1);
+    auto* targetRow = new QHBoxLayout;
+    targetRow->addWidget(new QLabel(kTargetLabel, this));
+    targetRow->addWidget(cmbTarget);
+    targetRow->addStretch();
+    layout->addLayout(targetRow);
     layout->addLayout(buttons);
 }
 
@@ -203,6 +218,7 @@ BuildRequest SaveForm::request() const
     request.soundSwitch = Check1->isChecked();
     request.defaultIconPath = defaultIconPath_;
     request.chosenIconPath = chosenIconPath_;
+    request.target = SaverTargets::kAll[std::size_t(cmbTarget->currentIndex())].target;
     return request;
 }
 

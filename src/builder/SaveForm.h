@@ -25,6 +25,7 @@ class SaveForm : public QDialog {
 
 public:
     static inline const QString kCaption = QStringLiteral("スクリーンセーバーの作成");
+    static inline const QString kTargetLabel = QStringLiteral("動作環境：");
     static constexpr int kFileNameLength = 40;
     static constexpr int kTextLength = 20;
     static constexpr int kVersionLength = 2;
@@ -71,6 +72,7 @@ private:
     std::array<QLineEdit*, 4> txtkoumoku = {};
     QLabel* Picture1 = nullptr;
     QCheckBox* Check1 = nullptr;
+    QComboBox* cmbTarget = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QProgressDialog* progress_ = nullptr;

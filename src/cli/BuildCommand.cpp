@@ -8,6 +8,7 @@
 #include "builder/BuildRequest.h"
 #include "builder/ConsolePrompter.h"
 #include "builder/IconCheck.h"
+#include "builder/SaverTarget.h"
 #include "document/SaverDefaults.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ constexpr int kRefused = 2;
 const char* const kUsage =
     "build SHOW(.json|.kwp) --out DIR/NAME.scr [--comment T] [--company T] [--description T] "
     "[--copyright T] [--trademark T] [--product T] [--major N] [--minor N] [--icon FILE.ico] "
-    "[--sound-switch] [--overwrite]";
+    "[--sound-switch] [--target linux|windows] [--overwrite]";
 
 int fail(const QString& message)
 {
@@ -78,6 +79,12 @@ int run(const QStringList& args)
             out = args[++i];
         } else if (arg == QLatin1String("--icon") && hasValue) {
             icon = args[++i];
+        } else if (arg == QLatin1String("--target") && hasValue) {
+            const std::optional<SaverTarget> target = SaverTargets::fromName(args[++i]);
+            if (!target) {
+                return usage();
+            }
+            request.target = *target;
         } else if (arg == QLatin1String("--sound-switch")) {
             request.soundSwitch = true;
         } else if (arg == QLatin1String("--overwrite")) {

@@ -3,6 +3,7 @@
 
 #include "CliCommand.h"
 
+#include "builder/SaverTarget.h"
 #include "document/AtomicFileWriter.h"
 #include "platform/XScreensaverPrograms.h"
 #include "runtime/SaverFile.h"
@@ -28,6 +29,8 @@ const QString kRewriteSettings = QStringLiteral(
     " xscreensaver の設定を一度開いて閉じ、ファイルを書き直させてから、もう一度実行してください。");
 const QString kNotExecutable =
     QStringLiteral("実行できないファイルです (chmod +x で実行できるようにしてください): ");
+const QString kForWindows =
+    QStringLiteral("Windows 用のスクリーンセーバーです。Linux では使えません: ");
 const QString kRegistered =
     QStringLiteral("%1 に登録しました: %2\nxscreensaver の設定の一覧から「%3」を選んでください。");
 const QString kAlreadyRegistered = QStringLiteral("%1 にはもう登録されています: %2");
@@ -50,6 +53,15 @@ QString shellWord(const QString& text)
     QString quoted = text;
     quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+// The system a saver that opened well was built for, from its first bytes.
+std::optional<SaverTarget> builtFor(const QString& program)
+{
+    constexpr qint64 kMagicBytes = 4;
+    QFile file(program);
+    return file.open(QIODevice::ReadOnly) ? SaverTargets::ofProgram(file.read(kMagicBytes))
+                                          : std::nullopt;
 }
 
 int registerWithXscreensaver(const QString& settingsPath, const QString& entry,
@@ -96,6 +108,9 @@ int run(const QStringList& args)
     SaverFile saver;
     if (const Status opened = saver.open(program, {}); !opened) {
         return fail(opened.error());
+    }
+    if (builtFor(program) == SaverTarget::Windows) {
+        return fail(kForWindows + program);
     }
     if (!info.isExecutable()) {
         return fail(kNotExecutable + program);

@@ -159,6 +159,43 @@ TEST_F(BuildProcedureTest, BuildWritesPatchedTemplateFollowedByThePackage)
     EXPECT_EQ(view->bgmName, "bgm.mid");
 }
 
+TEST_F(BuildProcedureTest, EachTargetBuildsFromItsOwnTemplateTheSameWay)
+{
+    // A template of the other system: another program, the same version block and icon.
+    const QByteArray windowsTemplate = QByteArray("MZ\x90\0", 4) + templateBytes;
+    writeFile(app + "/ProjectWin.krt", windowsTemplate);
+    request.comment = "abc";
+    request.target = SaverTarget::Windows;
+    ASSERT_TRUE(build());
+
+    const QByteArray built = readFile(output());
+    const QByteArray package = expectedPackage(0);
+    ASSERT_EQ(built.size(), windowsTemplate.size() + package.size());
+    EXPECT_TRUE(built.startsWith(windowsTemplate.left(4)));
+    EXPECT_EQ(built.mid(windowsTemplate.size()), package);
+    const auto values = VersionResource::read(built);
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ((*values)[VersionResource::Comments], "abc");
+    EXPECT_EQ((*values)[VersionResource::OriginalFilename], "Stars.scr");
+
+    // The same request for Linux takes Project.krt, untouched by the Windows one.
+    request.target = SaverTarget::Linux;
+    prompter.answerNext(Answer::Yes);
+    ASSERT_TRUE(build());
+    EXPECT_EQ(readFile(output()).size(), templateBytes.size() + package.size());
+    EXPECT_EQ(readFile(app + "/ProjectWin.krt"), windowsTemplate);
+}
+
+TEST_F(BuildProcedureTest, MissingTemplateOfTheChosenTargetIsNamed)
+{
+    request.target = SaverTarget::Windows;
+    EXPECT_FALSE(build());
+    expectOnlyMessage(QStringLiteral("テンプレートファイル(") + app +
+                          QStringLiteral("/ProjectWin.krt)が見つかりません"),
+                      kFailure, Icon::Warning);
+    EXPECT_TRUE(filesInDestination().isEmpty());
+}
+
 TEST_F(BuildProcedureTest, DestinationWithOrWithoutSeparatorGivesTheSameOutputPath)
 {
     BuildRequest with = request;

@@ -243,6 +243,34 @@ TEST_F(SaveFormTest, CreateBuildsWithTheDialogValuesAndCloses)
     EXPECT_EQ((*values)[VersionResource::OriginalFilename], "Sky.scr");
 }
 
+TEST_F(SaveFormTest, TargetStartsAtThisSystemAndChoosesTheTemplate)
+{
+    QComboBox* target = control<QComboBox>("cmbTarget");
+    ASSERT_NE(target, nullptr);
+    ASSERT_EQ(target->count(), 2);
+    EXPECT_EQ(target->itemText(0), "Linux");
+    EXPECT_EQ(target->itemText(1), "Windows");
+    EXPECT_EQ(target->currentText(), "Linux");
+    EXPECT_EQ(form->request().target, SaverTarget::Linux);
+
+    // The Windows template is not there: the build names it and the dialog stays.
+    control<QLineEdit>("txtdir")->setText(destination);
+    target->setCurrentIndex(1);
+    EXPECT_EQ(form->request().target, SaverTarget::Windows);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.asked[0].text.contains("/ProjectWin.krt)"))
+        << prompter.asked[0].text.toStdString();
+    EXPECT_TRUE(form->isVisible());
+
+    media->bytes("../app/ProjectWin.krt",
+                 QByteArray("MZ\x90\0", 4) + CraftedTemplate::bytes(defaultIcon));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[1].text, QStringLiteral("作成しました。"));
+    EXPECT_TRUE(readFile(destination + "/ScreenSaver.scr").startsWith("MZ"));
+}
+
 // The progress window used to stay over the closing message and block it.
 TEST_F(SaveFormTest, ClosingMessageFindsTheMajorSetAndTheProgressWindowGone)
 {
@@ -272,7 +300,8 @@ TEST_F(SaveFormTest, FocusStartsAtTheDestinationAndTabFollowsTheForm)
     control<QComboBox>("Combo1")->setCurrentIndex(2);
     const QStringList expected = {"Command1",    "txtfilename", "txtDescript", "txtcopyright",
                                   "txtVersion0", "txtVersion1", "Combo1",      "txtkoumoku2",
-                                  "Check1",      "Command2",    "Command3",    "txtdir"};
+                                  "Check1",      "cmbTarget",   "Command2",    "Command3",
+                                  "txtdir"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -37,6 +37,16 @@ TEST(CliConventionsTest, WrongCallsPrintUsageToStandardErrorAndExit2)
     }
 }
 
+TEST(CliConventionsTest, BuildNamesItsTargetsAndRefusesAnyOther)
+{
+    for (const char* target : {"mac", "win32", ""}) {
+        const CliRunner::Result result = CliRunner::run(
+            {"build", "show.json", "--out", "never.scr", "--target", QString::fromLatin1(target)});
+        EXPECT_EQ(result.exitCode, 2) << target;
+        EXPECT_TRUE(result.err.contains("[--target linux|windows]")) << result.err.toStdString();
+    }
+}
+
 TEST(CliConventionsTest, PlayWithoutADisplaySaysSoInOneLineAndExits2)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -148,4 +148,20 @@ TEST_F(InstallSaverCommandTest, OnlyABuiltSaverIsRegistered)
     EXPECT_EQ(readFile(settings()), kSettings);
 }
 
+TEST_F(InstallSaverCommandTest, AWindowsSaverIsNotRegistered)
+{
+    ASSERT_TRUE(writeFile(settings(), kSettings));
+    // The same show behind a program that starts like a Windows one.
+    QByteArray bytes = readFile(saver);
+    bytes.replace(0, 2, "MZ");
+    const QString windowsSaver = root.filePath("shows/windows.scr");
+    ASSERT_TRUE(writeFile(windowsSaver, bytes));
+    QFile::setPermissions(windowsSaver, QFile::permissions(saver));
+
+    EXPECT_EQ(install(windowsSaver), 2);
+    EXPECT_TRUE(err.contains(QStringLiteral("Windows 用のスクリーンセーバーです")))
+        << err.toStdString();
+    EXPECT_EQ(readFile(settings()), kSettings);
+}
+
 }  // namespace
