@@ -14,6 +14,7 @@
 #include "platform/SdlAudio.h"
 #include "player/EditableShowSource.h"
 #include "player/OpaqueBlit.h"
+#include "player/QtPixels.h"
 #include "player/ShowPlayer.h"
 #include "player/TransparentBlit.h"
 
@@ -116,8 +117,8 @@ double medianMs(Work work)
 
 void blits()
 {
-    const QImage source = picture(kBlitWidth, kBlitHeight, 1);
-    QImage frame = picture(kBlitWidth, kBlitHeight, 2);
+    const PixelImage source = QtPixels::picture(picture(kBlitWidth, kBlitHeight, 1));
+    PixelImage frame = QtPixels::picture(picture(kBlitWidth, kBlitHeight, 2));
     const QRgb key = qRgb(0, 0, 0);  // the ellipse in the middle is transparent
     const double transparent =
         medianMs([&] { TransparentBlit(frame, 0, 0, kBlitWidth, kBlitHeight, source, 0, 0, key); });

@@ -45,11 +45,15 @@ set(KREMOA_CORE_SOURCES
     ${core_dir}/runtime/PackageShowSource.h
     ${core_dir}/runtime/PackageSummary.cpp
     ${core_dir}/runtime/PackageSummary.h
+    ${core_dir}/runtime/PlayLog.cpp
+    ${core_dir}/runtime/PlayLog.h
     ${core_dir}/runtime/SoundChoice.h)
 
 add_library(kremoa_core STATIC ${KREMOA_CORE_SOURCES})
 target_include_directories(kremoa_core PUBLIC ${core_dir})
-set_target_properties(kremoa_core PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+# Position independent: the Qt saver runtime links it into a shared library.
+set_target_properties(kremoa_core PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF
+    POSITION_INDEPENDENT_CODE ON)
 kremoa_flags(kremoa_core)
 # TransparentBlit's row loop keeps up with a plain copy only when vectorised, which GCC does
 # from -O3 on.

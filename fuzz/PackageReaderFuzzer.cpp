@@ -6,30 +6,31 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace {
 
-bool inside(QByteArrayView view, QByteArrayView input)
+bool inside(std::string_view view, std::string_view input)
 {
-    return view.isEmpty() || (view.data() >= input.data() &&
-                              view.data() + view.size() <= input.data() + input.size());
+    return view.empty() || (view.data() >= input.data() &&
+                            view.data() + view.size() <= input.data() + input.size());
 }
 
-void check(const Expected<PackageView>& package, QByteArrayView input)
+void check(const CoreExpected<PackageView>& package, std::string_view input)
 {
     if (!package.ok()) {
         return;
     }
-    if (!inside(package->bgmData, input) || package->slides.isEmpty() ||
-        package->PackageSize > input.size()) {
+    if (!inside(package->bgmData, input) || package->slides.empty() ||
+        std::size_t(package->PackageSize) > input.size()) {
         __builtin_trap();
     }
-    for (qsizetype i = 0; i < package->slides.size(); ++i) {
+    for (std::size_t i = 0; i < package->slides.size(); ++i) {
         const PackageSlide& slide = package->slides[i];
-        if (slide.imageHolder < 0 || slide.imageHolder > i || slide.soundHolder > i ||
-            slide.imageData.isEmpty() || !inside(slide.imageData, input) ||
-            !inside(slide.soundData, input) ||
-            (slide.soundHolder < 0) != slide.soundPath.isEmpty()) {
+        const auto index = static_cast<int>(i);
+        if (slide.imageHolder < 0 || slide.imageHolder > index || slide.soundHolder > index ||
+            slide.imageData.empty() || !inside(slide.imageData, input) ||
+            !inside(slide.soundData, input) || (slide.soundHolder < 0) != slide.soundPath.empty()) {
             __builtin_trap();
         }
     }
@@ -39,7 +40,7 @@ void check(const Expected<PackageView>& package, QByteArrayView input)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArrayView input(data, qsizetype(size));
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
     check(PackageReader::read(input), input);
     check(PackageReader::readTrailing(input), input);
     return 0;

@@ -19,10 +19,10 @@ QString bgmNameFor(const QString& path)
 {
     const QString suffix = path.right(kBgmSuffixLength).toLower();
     if (suffix == QLatin1String("mid") || suffix == QLatin1String("idi")) {
-        return PackageLayout::kBgmMidiName;
+        return QString::fromLatin1(PackageLayout::kBgmMidiName);
     }
     if (suffix == QLatin1String("wav")) {
-        return PackageLayout::kBgmWaveName;
+        return QString::fromLatin1(PackageLayout::kBgmWaveName);
     }
     return QString();
 }
@@ -117,7 +117,7 @@ Expected<PackagePlan> PackagePlan::make(const EditableShow& show, qint16 soundSw
         const QString& path = show.imagePaths[t];
         Slide& slide = plan.slides[t];
         if (const auto holder = holders.constFind(path); holder != holders.cend()) {
-            slide.imageRef = PackageLayout::imageRef(*holder);
+            slide.imageRef = QString::fromStdString(PackageLayout::imageRef(*holder));
             slide.imageShared = true;
             continue;
         }
@@ -125,7 +125,7 @@ Expected<PackagePlan> PackagePlan::make(const EditableShow& show, qint16 soundSw
         if (const std::optional<QString> refused = checkSource(path, imageMessages, size)) {
             return Result::failure(*refused);
         }
-        slide.imageRef = PackageLayout::imageRef(t);
+        slide.imageRef = QString::fromStdString(PackageLayout::imageRef(t));
         slide.image = Source{path, size};
         holders.insert(path, t);
     }
@@ -141,7 +141,7 @@ Expected<PackagePlan> PackagePlan::make(const EditableShow& show, qint16 soundSw
         }
         slide.hasSound = true;
         if (const auto holder = holders.constFind(path); holder != holders.cend()) {
-            slide.soundKey = PackageLayout::soundKey(*holder);
+            slide.soundKey = QString::fromStdString(PackageLayout::soundKey(*holder));
             slide.soundShared = true;
             continue;
         }
@@ -149,7 +149,7 @@ Expected<PackagePlan> PackagePlan::make(const EditableShow& show, qint16 soundSw
         if (const std::optional<QString> refused = checkSource(path, soundMessages, size)) {
             return Result::failure(*refused);
         }
-        slide.soundKey = PackageLayout::soundKey(t);
+        slide.soundKey = QString::fromStdString(PackageLayout::soundKey(t));
         slide.sound = Source{path, size};
         holders.insert(path, t);
     }

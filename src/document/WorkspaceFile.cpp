@@ -3,6 +3,7 @@
 #include "document/AtomicFileWriter.h"
 #include "document/BinaryReader.h"
 #include "document/BinaryWriter.h"
+#include "document/ByteView.h"
 #include "document/ShowDocument.h"
 #include "document/SourceFile.h"
 #include "document/TextCodec.h"
@@ -27,7 +28,7 @@ constexpr qint64 kProbeBytes = 4096;
 
 QString readText(BinaryReader& reader)
 {
-    return TextCodec::decode(reader.text());
+    return TextCodec::decode(ByteView::toQt(reader.text()));
 }
 
 // The fields of one slide; the caller checks the reader afterwards.
@@ -86,7 +87,7 @@ Expected<WorkspaceRecord> WorkspaceFile::decode(QByteArrayView bytes)
     if (bytes.isEmpty()) {
         return Result::failure(kEmptyFile);
     }
-    BinaryReader reader(bytes);
+    BinaryReader reader(ByteView::of(bytes));
     WorkspaceRecord record;
     record.FormatTag = readText(reader);
     if (reader.failed() || record.FormatTag != WorkspaceRecord::kFormatTag) {
@@ -113,7 +114,7 @@ Expected<WorkspaceRecord> WorkspaceFile::decode(QByteArrayView bytes)
     if (header.count > ShowDocument::kMaxSlides) {
         return Result::failure(kTooManySlides);
     }
-    if (qsizetype(header.count) * kMinSlideBytes > reader.remaining()) {
+    if (std::int64_t{header.count} * kMinSlideBytes > reader.remaining()) {
         return Result::failure(kCountBeyondFile);
     }
     record.Slides.reserve(header.count);

@@ -18,8 +18,8 @@ constexpr int kSoundChannel = 0;  // the one sound-effect channel
 constexpr int kPlayOnce = 0;
 constexpr int kFreeSource = 1;
 
-const QString kPlaying = QStringLiteral("playing");
-const QString kStopped = QStringLiteral("stopped");
+const std::string kPlaying = "playing";
+const std::string kStopped = "stopped";
 
 }  // namespace
 
@@ -46,15 +46,16 @@ QString SdlAudio::soundFont()
     return QFileInfo::exists(kDefaultSoundFont) ? kDefaultSoundFont : kFallbackSoundFont;
 }
 
-QString SdlAudio::sendCommand(const QString& command)
+std::string SdlAudio::sendCommand(const std::string& utf8)
 {
     static const QRegularExpression openCommand(QStringLiteral("^open \"(.*)\" alias bgm$"));
+    const QString command = QString::fromStdString(utf8);
     if (const auto match = openCommand.match(command); match.hasMatch()) {
         openMusic(match.captured(1));
-        return QString();
+        return {};
     }
     if (music_ == nullptr) {
-        return QString();
+        return {};
     }
     if (command == QLatin1String("play bgm")) {
         Mix_PlayMusic(music_, kPlayOnce);
@@ -66,12 +67,12 @@ QString SdlAudio::sendCommand(const QString& command)
     } else if (command == QLatin1String("close bgm")) {
         closeMusic();
     }
-    return QString();
+    return {};
 }
 
-void SdlAudio::playSound(const QString& path)
+void SdlAudio::playSound(const std::string& key)
 {
-    const auto bytes = bytesOf(path);
+    const auto bytes = bytesOf(QString::fromStdString(key));
     if (!bytes || AudioFileType::of(*bytes) != AudioFileType::Kind::Wave || !deviceReady()) {
         return;
     }
@@ -151,7 +152,10 @@ std::optional<QByteArray> SdlAudio::bytesOf(const QString& path) const
 {
     std::optional<QByteArray> bytes;
     if (resolver_) {
-        bytes = resolver_(path);
+        // The resolver's bytes outlive the audio: they are used where they are.
+        if (const std::optional<std::string_view> found = resolver_(path.toStdString())) {
+            bytes = QByteArray::fromRawData(found->data(), static_cast<qsizetype>(found->size()));
+        }
     } else if (Expected<QByteArray> file = SourceFile::read(path, kMaxFileBytes)) {
         bytes = std::move(file.value());
     }

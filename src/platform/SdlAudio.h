@@ -30,8 +30,8 @@ public:
 
     // "open \"PATH\" alias bgm", "play bgm", "status bgm mode" ("playing" or "stopped"; nothing
     // when no music is open), "seek bgm to start", "close bgm". Anything else is ignored.
-    QString sendCommand(const QString& command) override;
-    void playSound(const QString& path) override;
+    std::string sendCommand(const std::string& command) override;
+    void playSound(const std::string& key) override;
     void purgeSounds() override;
 
     // The soundfont for MIDI: the variable's value when set, else the first default present.

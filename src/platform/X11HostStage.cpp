@@ -1,7 +1,7 @@
 #include "platform/X11HostStage.h"
 
 #include "platform/X11HostWindow.h"
-#include "player/CanvasFit.h"
+#include "player/QtPixels.h"
 
 #include <QRegion>
 
@@ -11,56 +11,63 @@ X11HostStage::X11HostStage(X11HostWindow& host) : host_(host)
     host_.onExposed([this] { drawAll(); });
 }
 
-void X11HostStage::begin(const QImage& screen)
+void X11HostStage::begin(const PixelImage& screen)
 {
-    screen_ = &screen;
+    screen_ = QtPixels::constView(screen);
     drawAll();
 }
 
-void X11HostStage::present(const QRegion& changed)
+void X11HostStage::present(std::span<const PixelRect> changed)
 {
-    drawCanvasParts(changed);
+    drawCanvasParts(QtPixels::region(changed));
     host_.handleEvents();
+}
+
+CanvasFit X11HostStage::fit() const
+{
+    return CanvasFit::of(QtPixels::pixelSize(screen_.size()), QtPixels::pixelSize(host_.size()));
 }
 
 void X11HostStage::drawAll()
 {
-    if (screen_ == nullptr) {
+    if (screen_.isNull()) {
         return;
     }
     const QRect window(QPoint(0, 0), host_.size());
-    const QRegion border = QRegion(window) - CanvasFit::of(screen_->size(), host_.size()).target;
+    const QRegion border = QRegion(window) - QtPixels::rect(fit().target);
     host_.fillBlack(QList<QRect>(border.begin(), border.end()));
     drawCanvas();
 }
 
 void X11HostStage::drawCanvasParts(const QRegion& changed)
 {
-    if (screen_ == nullptr) {
+    if (screen_.isNull()) {
         return;
     }
-    const CanvasFit fit = CanvasFit::of(screen_->size(), host_.size());
+    const CanvasFit fit = this->fit();
+    const QPoint origin(fit.target.x, fit.target.y);
     if (fit.scaled()) {
         // A scaled canvas is small: scaling it whole keeps the filtering seamless.
         drawCanvas();
         return;
     }
-    for (const QRect& part : changed & screen_->rect()) {
-        host_.putImage(screen_->copy(part), fit.target.topLeft() + part.topLeft());
+    for (const QRect& part : changed& screen_.rect()) {
+        host_.putImage(screen_.copy(part), origin + part.topLeft());
     }
 }
 
 void X11HostStage::drawCanvas()
 {
-    if (screen_ == nullptr) {
+    if (screen_.isNull()) {
         return;
     }
-    const CanvasFit fit = CanvasFit::of(screen_->size(), host_.size());
+    const CanvasFit fit = this->fit();
+    const QRect target = QtPixels::rect(fit.target);
     if (fit.scaled()) {
         host_.putImage(
-            screen_->scaled(fit.target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-            fit.target.topLeft());
+            screen_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+            target.topLeft());
     } else {
-        host_.putImage(*screen_, fit.target.topLeft());
+        host_.putImage(screen_, target.topLeft());
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "player/CanvasFit.h"
 #include "player/ShowStage.h"
 
 #include <QImage>
+#include <QRegion>
 
 class X11HostWindow;
 
@@ -13,14 +15,15 @@ class X11HostStage : public ShowStage {
 public:
     explicit X11HostStage(X11HostWindow& host);
 
-    void begin(const QImage& screen) override;
-    void present(const QRegion& changed) override;
+    void begin(const PixelImage& screen) override;
+    void present(std::span<const PixelRect> changed) override;
 
 private:
     void drawAll();
     void drawCanvas();
     void drawCanvasParts(const QRegion& changed);
+    CanvasFit fit() const;
 
     X11HostWindow& host_;
-    const QImage* screen_ = nullptr;
+    QImage screen_;  // a view of the show's canvas; null before the show begins
 };

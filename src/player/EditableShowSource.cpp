@@ -2,6 +2,7 @@
 
 #include "document/SourceFile.h"
 #include "player/ImageDecoder.h"
+#include "player/QtPixels.h"
 
 #include <algorithm>
 
@@ -12,29 +13,34 @@ int EditableShowSource::slideCount() const
     return static_cast<int>(std::min(show_.imagePaths.size(), show_.document.Slides.size()));
 }
 
-const SlideItem& EditableShowSource::slide(int index) const
+const SlideItem& EditableShowSource::item(int index) const
 {
     return show_.document.Slides.at(index);
 }
 
-QImage EditableShowSource::image(int index) const
+const SlideSettings& EditableShowSource::slide(int index) const
 {
-    return ImageDecoder::decodeFile(show_.imagePaths.at(index));
+    return item(index);
+}
+
+PixelImage EditableShowSource::image(int index) const
+{
+    return QtPixels::picture(ImageDecoder::decodeFile(show_.imagePaths.at(index)));
 }
 
 bool EditableShowSource::soundExists(int index) const
 {
-    return SourceFile::sizeOf(slide(index).SoundPath).has_value();
+    return SourceFile::sizeOf(item(index).SoundPath).has_value();
 }
 
-QString EditableShowSource::soundKey(int index) const
+std::string EditableShowSource::soundKey(int index) const
 {
-    return slide(index).SoundPath;
+    return item(index).SoundPath.toStdString();
 }
 
-QString EditableShowSource::bgmKey() const
+std::string EditableShowSource::bgmKey() const
 {
-    return show_.bgmPath;
+    return show_.bgmPath.toStdString();
 }
 
 int EditableShowSource::canvasWidth() const
@@ -47,7 +53,7 @@ int EditableShowSource::canvasHeight() const
     return show_.canvasHeight;
 }
 
-quint32 EditableShowSource::backColor() const
+std::uint32_t EditableShowSource::backColor() const
 {
     return show_.backColor;
 }

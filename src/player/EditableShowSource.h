@@ -10,15 +10,17 @@ public:
     explicit EditableShowSource(EditableShow show);
 
     int slideCount() const override;
-    const SlideItem& slide(int index) const override;
-    QImage image(int index) const override;
+    const SlideSettings& slide(int index) const override;
+    PixelImage image(int index) const override;
     bool soundExists(int index) const override;
-    QString soundKey(int index) const override;
-    QString bgmKey() const override;
+    std::string soundKey(int index) const override;
+    std::string bgmKey() const override;
     int canvasWidth() const override;
     int canvasHeight() const override;
-    quint32 backColor() const override;
+    std::uint32_t backColor() const override;
 
 private:
+    const SlideItem& item(int index) const;
+
     EditableShow show_;
 };

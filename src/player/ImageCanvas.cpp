@@ -1,5 +1,7 @@
 #include "player/ImageCanvas.h"
 
+#include "player/QtPixels.h"
+
 #include <QPolygon>
 
 #include <algorithm>
@@ -27,6 +29,22 @@ int nearest(int t, int sourceLength, int targetLength)
 ImageCanvas::ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
                          std::function<void(const QRegion& changed)> onRefresh)
     : screen_(screen), outgoing_(outgoing), incoming_(incoming), onRefresh_(std::move(onRefresh))
+{
+    columns_.reserve(static_cast<std::size_t>(std::max(screen_.width(), 0)));
+}
+
+ImageCanvas::ImageCanvas(PixelImage& screen, const PixelImage& outgoing, const PixelImage& incoming,
+                         std::function<void(std::span<const PixelRect> changed)> onRefresh)
+    : views_{QtPixels::view(screen), QtPixels::constView(outgoing), QtPixels::constView(incoming)},
+      screen_(views_[0]),
+      outgoing_(views_[1]),
+      incoming_(views_[2]),
+      onRefresh_([onRefresh = std::move(onRefresh)](const QRegion& changed) {
+          if (onRefresh) {
+              const std::vector<PixelRect> parts = QtPixels::rects(changed);
+              onRefresh(parts);
+          }
+      })
 {
     columns_.reserve(static_cast<std::size_t>(std::max(screen_.width(), 0)));
 }

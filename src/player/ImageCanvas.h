@@ -2,11 +2,15 @@
 
 #include "effects/Canvas.h"
 #include "player/ColumnGather.h"
+#include "player/PixelImage.h"
+#include "player/PixelRect.h"
 
 #include <QImage>
 #include <QRegion>
 
+#include <array>
 #include <functional>
+#include <span>
 #include <vector>
 
 // The canvas of the effects on real pixels: the screen, outgoing and incoming pictures are
@@ -24,6 +28,10 @@ class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QImage& screen, const QImage& outgoing, const QImage& incoming,
                 std::function<void(const QRegion& changed)> onRefresh = {});
+    // The same over the show core's pictures, drawing on their pixels through QImage views;
+    // refresh() hands on the changed part as rectangles.
+    ImageCanvas(PixelImage& screen, const PixelImage& outgoing, const PixelImage& incoming,
+                std::function<void(std::span<const PixelRect> changed)> onRefresh);
 
     int width() const override;
     int height() const override;
@@ -43,6 +51,8 @@ private:
     void copyRows(const QImage& from, const QRect& target, const QPoint& shift);
     void changed(const QRect& area);
 
+    // The views over the core's pictures, when made from them; the references below point here.
+    std::array<QImage, 3> views_;
     QImage& screen_;
     const QImage& outgoing_;
     const QImage& incoming_;

@@ -1,6 +1,8 @@
 #include "player/ImageDecoder.h"
 
+#include "document/ByteView.h"
 #include "document/SourceFile.h"
+#include "player/QtPixels.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -37,4 +39,11 @@ QImage ImageDecoder::decodeBytes(const QByteArray& bytes, int limitMiB)
     QBuffer buffer(&data);
     QImageReader reader(&buffer);
     return decode(reader, limitMiB);
+}
+
+PixelImage ImageDecoder::decodePicture(std::string_view bytes)
+{
+    // Read in place: a raw-data array does not copy the bytes.
+    const QByteArrayView view = ByteView::toQt(bytes);
+    return QtPixels::picture(decodeBytes(QByteArray::fromRawData(view.data(), view.size())));
 }

@@ -1,5 +1,6 @@
 #include "player/PlayerWindow.h"
 
+#include "player/QtPixels.h"
 #include "player/ScreenLayout.h"
 
 #include <QCursor>
@@ -27,9 +28,9 @@ PlayerWindow::~PlayerWindow()
     restoreCursor();
 }
 
-void PlayerWindow::begin(const QImage& canvas)
+void PlayerWindow::begin(const PixelImage& canvas)
 {
-    screen_ = &canvas;
+    screen_ = QtPixels::constView(canvas);
     if (!cursorHidden_) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
         cursorHidden_ = true;
@@ -57,10 +58,10 @@ void PlayerWindow::armInput()
     armed_ = true;
 }
 
-void PlayerWindow::present(const QRegion& changed)
+void PlayerWindow::present(std::span<const PixelRect> changed)
 {
-    if (screen_ != nullptr) {
-        update(changed.translated(canvasOrigin()));
+    if (!screen_.isNull()) {
+        update(QtPixels::region(changed).translated(canvasOrigin()));
     }
 }
 
@@ -72,10 +73,10 @@ void PlayerWindow::end()
 
 QPoint PlayerWindow::canvasOrigin() const
 {
-    if (screen_ == nullptr) {
+    if (screen_.isNull()) {
         return {};
     }
-    return {width() / 2 - screen_->width() / 2, height() / 2 - screen_->height() / 2};
+    return {width() / 2 - screen_.width() / 2, height() / 2 - screen_.height() / 2};
 }
 
 void PlayerWindow::paintEvent(QPaintEvent* event)
@@ -83,13 +84,13 @@ void PlayerWindow::paintEvent(QPaintEvent* event)
     // Only the damaged part is drawn: a refresh repaints the canvas, not the whole screen.
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect canvas = screen_ != nullptr ? QRect(canvasOrigin(), screen_->size()) : QRect();
+    const QRect canvas = !screen_.isNull() ? QRect(canvasOrigin(), screen_.size()) : QRect();
     for (const QRect& part : event->region() - canvas) {
         painter.fillRect(part, Qt::black);
     }
     const QRect visible = canvas & event->region().boundingRect();
     if (!visible.isEmpty()) {
-        painter.drawImage(visible.topLeft(), *screen_, visible.translated(-canvas.topLeft()));
+        painter.drawImage(visible.topLeft(), screen_, visible.translated(-canvas.topLeft()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "player/ShowStage.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPoint>
 #include <QRasterWindow>
 #include <QSize>
@@ -30,9 +31,9 @@ public:
     PlayerWindow(ProgramState& state, Options options, std::function<void()> onStop = {});
     ~PlayerWindow() override;
 
-    void begin(const QImage& canvas) override;
+    void begin(const PixelImage& canvas) override;
     void armInput() override;
-    void present(const QRegion& changed) override;
+    void present(std::span<const PixelRect> changed) override;
     void end() override;
 
     // Top-left corner of the canvas: half the window minus half the canvas, each halved with
@@ -54,7 +55,7 @@ private:
     Options options_;
     std::function<void()> onStop_;
     std::vector<std::unique_ptr<BlankScreenWindow>> blanks_;
-    const QImage* screen_ = nullptr;
+    QImage screen_;  // a view of the show's canvas; null before the show begins
     QPoint StartCursorPos;
     bool armed_ = false;
     bool cursorHidden_ = false;

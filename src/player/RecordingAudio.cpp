@@ -3,39 +3,40 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-RecordingAudio::RecordingAudio(Ticker& clock, ShowObserver& observer, std::optional<qint64> musicMs)
+RecordingAudio::RecordingAudio(Ticker& clock, ShowObserver& observer,
+                               std::optional<std::int64_t> musicMs)
     : clock_(clock), observer_(observer), musicMs_(musicMs)
 {}
 
-QString RecordingAudio::sendCommand(const QString& command)
+std::string RecordingAudio::sendCommand(const std::string& command)
 {
     observer_.mciCommand(command);
     static const QRegularExpression openCommand(QStringLiteral("^open \"(.*)\" alias bgm$"));
-    if (const auto match = openCommand.match(command); match.hasMatch()) {
+    if (const auto match = openCommand.match(QString::fromStdString(command)); match.hasMatch()) {
         open_ = QFileInfo(match.captured(1)).isFile();
         playing_ = false;
-        return QString();
+        return {};
     }
     if (!open_) {
-        return QString();
+        return {};
     }
-    if (command == QLatin1String("play bgm")) {
+    if (command == "play bgm") {
         playing_ = true;
         playedAt_ = clock_.now();
-    } else if (command == QLatin1String("seek bgm to start")) {
+    } else if (command == "seek bgm to start") {
         playing_ = false;
-    } else if (command == QLatin1String("close bgm")) {
+    } else if (command == "close bgm") {
         open_ = false;
         playing_ = false;
-    } else if (command == QLatin1String("status bgm mode")) {
+    } else if (command == "status bgm mode") {
         return musicEnded() ? kStoppedMode : kPlayingMode;
     }
-    return QString();
+    return {};
 }
 
-void RecordingAudio::playSound(const QString& path)
+void RecordingAudio::playSound(const std::string& key)
 {
-    observer_.soundStarted(path);
+    observer_.soundStarted(key);
 }
 
 void RecordingAudio::purgeSounds()

@@ -4,9 +4,8 @@
 #include "player/Audio.h"
 #include "player/ShowObserver.h"
 
-#include <QString>
-
 #include <optional>
+#include <string>
 
 // Audio that plays nothing and reports every call to an observer, on a given clock. Its music
 // opens only a file that exists and, after "play bgm", answers "status bgm mode" with
@@ -14,22 +13,22 @@
 // "stopped" without a length). With nothing open it answers nothing.
 class RecordingAudio : public Audio {
 public:
-    RecordingAudio(Ticker& clock, ShowObserver& observer, std::optional<qint64> musicMs);
+    RecordingAudio(Ticker& clock, ShowObserver& observer, std::optional<std::int64_t> musicMs);
 
-    QString sendCommand(const QString& command) override;
-    void playSound(const QString& path) override;
+    std::string sendCommand(const std::string& command) override;
+    void playSound(const std::string& key) override;
     void purgeSounds() override;
 
-    static inline const QString kPlayingMode = QStringLiteral("playing");
-    static inline const QString kStoppedMode = QStringLiteral("stopped");
+    static inline const std::string kPlayingMode = "playing";
+    static inline const std::string kStoppedMode = "stopped";
 
 private:
     bool musicEnded();
 
     Ticker& clock_;
     ShowObserver& observer_;
-    std::optional<qint64> musicMs_;
+    std::optional<std::int64_t> musicMs_;
     bool open_ = false;
     bool playing_ = false;
-    qint64 playedAt_ = 0;
+    std::int64_t playedAt_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "player/ShowPlayer.h"
 
+#include "player/ImageCanvasFactory.h"
 #include "player/ShowLoop.h"
 
 void ShowPlayer::play(const ShowSource& source, Audio& audio, Ticker& ticker, ProgramState& state,
@@ -7,6 +8,7 @@ void ShowPlayer::play(const ShowSource& source, Audio& audio, Ticker& ticker, Pr
 {
     PlayerWindow window(state, options, std::move(onStop));
     ShowObserver unobserved;
-    ShowLoop loop(source, audio, ticker, state, window, unobserved);
+    ImageCanvasFactory canvases;
+    ShowLoop loop(source, audio, ticker, state, window, unobserved, canvases);
     loop.run();
 }

@@ -1,5 +1,7 @@
 #include "player/SimulatedShow.h"
 
+#include "player/ImageCanvasFactory.h"
+#include "player/QtPixels.h"
 #include "player/ShowLoop.h"
 #include "player/ShowStage.h"
 
@@ -27,7 +29,8 @@ Status SimulatedShow::run()
         return Status::failure(QStringLiteral("cannot create %1").arg(options_.dumpFolder));
     }
     ShowStage offscreen;
-    ShowLoop loop(source_, audio_, ticker_, state_, offscreen, *this);
+    ImageCanvasFactory canvases;
+    ShowLoop loop(source_, audio_, ticker_, state_, offscreen, *this, canvases);
     loop.run();
     return failure_.isEmpty() ? Status::success() : Status::failure(failure_);
 }
@@ -41,7 +44,7 @@ void SimulatedShow::slideShown(int slide)
     }
 }
 
-void SimulatedShow::framesComposed(int pass, const QImage& outgoing, const QImage& incoming)
+void SimulatedShow::framesComposed(int pass, const PixelImage& outgoing, const PixelImage& incoming)
 {
     if (options_.dumpFolder.isEmpty()) {
         return;
@@ -68,12 +71,12 @@ void SimulatedShow::stopped()
     log_.stopped();
 }
 
-void SimulatedShow::mciCommand(const QString& command)
+void SimulatedShow::mciCommand(const std::string& command)
 {
     log_.mciCommand(command);
 }
 
-void SimulatedShow::soundStarted(const QString& key)
+void SimulatedShow::soundStarted(const std::string& key)
 {
     log_.soundStarted(key);
 }
@@ -83,13 +86,13 @@ void SimulatedShow::soundsPurged()
     log_.soundsPurged();
 }
 
-bool SimulatedShow::writeFrame(const QImage& frame, int pass, const char* suffix)
+bool SimulatedShow::writeFrame(const PixelImage& frame, int pass, const char* suffix)
 {
     const QString name = QStringLiteral("%1-%2.png")
                              .arg(pass, kFrameNumberWidth, 10, QLatin1Char('0'))
                              .arg(QLatin1String(suffix));
     const QString path = QDir(options_.dumpFolder).filePath(name);
-    if (frame.save(path, "PNG")) {
+    if (QtPixels::constView(frame).save(path, "PNG")) {
         return true;
     }
     failure_ = QStringLiteral("cannot write %1").arg(path);

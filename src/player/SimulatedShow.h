@@ -13,9 +13,9 @@
 
 // How a simulated show runs and when it stops.
 struct SimulationOptions {
-    std::optional<int> transitions;  // stop once this many transitions have returned
-    std::optional<qint64> musicMs;   // length of the music; without it the music never ends
-    std::optional<qint64> stopAtMs;  // a key is pressed at this virtual time
+    std::optional<int> transitions;        // stop once this many transitions have returned
+    std::optional<std::int64_t> musicMs;   // length of the music; without it the music never ends
+    std::optional<std::int64_t> stopAtMs;  // a key is pressed at this virtual time
     QString dumpFolder;  // when set, every pass writes NNNN-out.png and NNNN-in.png here
 };
 
@@ -33,15 +33,15 @@ public:
 
 private:
     void slideShown(int slide) override;
-    void framesComposed(int pass, const QImage& outgoing, const QImage& incoming) override;
+    void framesComposed(int pass, const PixelImage& outgoing, const PixelImage& incoming) override;
     void transitionStarting(int from, int to, int effect, int speed) override;
     void transitionFinished(int pass) override;
     void stopped() override;
-    void mciCommand(const QString& command) override;
-    void soundStarted(const QString& key) override;
+    void mciCommand(const std::string& command) override;
+    void soundStarted(const std::string& key) override;
     void soundsPurged() override;
 
-    bool writeFrame(const QImage& frame, int pass, const char* suffix);
+    bool writeFrame(const PixelImage& frame, int pass, const char* suffix);
 
     const ShowSource& source_;
     SimulationOptions options_;

@@ -1,15 +1,12 @@
 #include "player/SimulationLog.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include "document/JsonText.h"
 
 namespace {
 
-QByteArray jsonString(const QString& text)
+QByteArray jsonString(const std::string& text)
 {
-    // The array's one element, written by Qt's escaper, without its brackets.
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
+    return QByteArray::fromStdString(JsonText::quoted(text));
 }
 
 QByteArray number(qint64 value)
@@ -39,12 +36,12 @@ void SimulationLog::stopped()
     write("stop");
 }
 
-void SimulationLog::mciCommand(const QString& command)
+void SimulationLog::mciCommand(const std::string& command)
 {
     write("mci", ",\"cmd\":" + jsonString(command));
 }
 
-void SimulationLog::soundStarted(const QString& key)
+void SimulationLog::soundStarted(const std::string& key)
 {
     write("sound", ",\"path\":" + jsonString(key));
 }

@@ -24,8 +24,8 @@ public:
     void slideShown(int slide) override;
     void transitionStarting(int from, int to, int effect, int speed) override;
     void stopped() override;
-    void mciCommand(const QString& command) override;
-    void soundStarted(const QString& key) override;
+    void mciCommand(const std::string& command) override;
+    void soundStarted(const std::string& key) override;
     void soundsPurged() override;
 
 private:

@@ -1,29 +1,36 @@
-#include "PlayLog.h"
-
-#include <QTextStream>
+#include "runtime/PlayLog.h"
 
 #include <cstdio>
+#include <utility>
 
-PlayLog::PlayLog(const QElapsedTimer* started) : started_(started) {}
+PlayLog::PlayLog(Elapsed elapsed, LineWriter writeLine)
+    : elapsed_(std::move(elapsed)), writeLine_(std::move(writeLine))
+{}
 
-void PlayLog::line(const QString& what)
+void PlayLog::line(const std::string& what)
 {
-    if (started_ != nullptr) {
-        QTextStream(stderr) << what << ": " << started_->elapsed() << " ms\n";
+    if (!elapsed_) {
+        return;
+    }
+    const std::string text = what + ": " + std::to_string(elapsed_()) + " ms\n";
+    if (writeLine_) {
+        writeLine_(text);
+    } else {
+        std::fputs(text.c_str(), stderr);
     }
 }
 
 void PlayLog::slideShown(int)
 {
-    line(QStringLiteral("first frame"));
+    line("first frame");
 }
 
 void PlayLog::transitionFinished(int pass)
 {
-    line(QStringLiteral("transition %1").arg(pass));
+    line("transition " + std::to_string(pass));
 }
 
 void PlayLog::stopped()
 {
-    line(QStringLiteral("stopped"));
+    line("stopped");
 }

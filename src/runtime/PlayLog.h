@@ -2,22 +2,30 @@
 
 #include "player/ShowObserver.h"
 
-#include <QElapsedTimer>
+#include <cstdint>
+#include <functional>
+#include <string>
 
 // With --log the saver tells on stderr what its show does, with the time since the program
 // started: "first frame: N ms", "transition K: N ms" and "stopped: N ms". Used to measure
 // start-up with large packages and to watch a saver from outside.
 class PlayLog : public ShowObserver {
 public:
-    // `started` = the timer started when the program began; null = log nothing.
-    explicit PlayLog(const QElapsedTimer* started);
+    // Milliseconds since the program started.
+    using Elapsed = std::function<std::int64_t()>;
+    using LineWriter = std::function<void(const std::string& line)>;
+
+    // Without `elapsed` nothing is logged. Lines (with their newline) go to stderr unless a
+    // writer is given.
+    explicit PlayLog(Elapsed elapsed, LineWriter writeLine = {});
 
     void slideShown(int slide) override;
     void transitionFinished(int pass) override;
     void stopped() override;
 
 private:
-    void line(const QString& what);
+    void line(const std::string& what);
 
-    const QElapsedTimer* started_;
+    Elapsed elapsed_;
+    LineWriter writeLine_;
 };

@@ -1,5 +1,6 @@
 #include "SaverFile.h"
 
+#include "document/ByteView.h"
 #include "runtime/ElfExtent.h"
 
 Status SaverFile::open(const QString& path, QByteArrayView defaultIcon)
@@ -26,9 +27,10 @@ Expected<PackageView> SaverFile::readPackage(QByteArrayView bytes)
             return Expected<PackageView>::failure(kNoPackage);
         }
     }
-    Expected<PackageView> package = PackageReader::readTrailing(bytes);
+    CoreExpected<PackageView> package = PackageReader::readTrailing(ByteView::of(bytes));
     if (!package) {
-        return Expected<PackageView>::failure(kBrokenPackage + package.error());
+        return Expected<PackageView>::failure(kBrokenPackage +
+                                              QString::fromStdString(package.error()));
     }
-    return package;
+    return std::move(package).value();
 }

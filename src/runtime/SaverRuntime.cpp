@@ -7,6 +7,8 @@
 #include "platform/TerminationWatcher.h"
 #include "platform/X11HostStage.h"
 #include "platform/X11HostWindow.h"
+#include "player/ImageCanvasFactory.h"
+#include "player/ImageDecoder.h"
 #include "player/PlayerWindow.h"
 #include "player/ScreenLayout.h"
 #include "player/ShowLoop.h"
@@ -17,7 +19,6 @@
 #include "runtime/SoundSettings.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -92,9 +93,13 @@ QString SaverRuntime::saverFileName() const
 
 int SaverRuntime::check()
 {
-    const QJsonObject summary =
-        PackageSummary::make(saver_.package(), saver_.identity(), saver_.size());
-    QTextStream(stdout) << QJsonDocument(summary).toJson(QJsonDocument::Indented);
+    const SaverIdentity& identity = saver_.identity();
+    const std::string summary = PackageSummary::text(
+        saver_.package(),
+        {identity.title.toStdString(), identity.version.toStdString(), identity.icon.width()},
+        saver_.size());
+    std::fwrite(summary.data(), 1, summary.size(), stdout);
+    std::fflush(stdout);
     return 0;
 }
 
@@ -149,7 +154,7 @@ int SaverRuntime::play()
         // A preview pane: the settings window it sits in is no place for music.
         choice = SoundChoice{false, false};
     }
-    const PackageShowSource source(package, choice);
+    const PackageShowSource source(package, choice, &ImageDecoder::decodePicture);
     SdlAudio audio(source.resolver());
     EventLoopTicker ticker;
     ProgramState state;
@@ -159,19 +164,21 @@ int SaverRuntime::play()
         ticker.wake();
     };
     const TerminationWatcher watcher(stop_, [&ticker] { ticker.wake(); });
-    PlayLog playLog(options_.log ? &started_ : nullptr);
+    PlayLog playLog(options_.log ? PlayLog::Elapsed([this] { return started_.elapsed(); })
+                                 : PlayLog::Elapsed());
+    ImageCanvasFactory canvases;
 
     if (host) {
         host->onDestroyed(stop);
         X11HostStage stage(*host);
-        ShowLoop(source, audio, ticker, state, stage, playLog).run();
+        ShowLoop(source, audio, ticker, state, stage, playLog, canvases).run();
         return 0;
     }
     PlayerWindow::Options options;
     options.title = saver_.identity().title;
     options.icon = QIcon(QPixmap::fromImage(saver_.identity().icon));
     PlayerWindow window(state, options, [&ticker] { ticker.wake(); });
-    ShowLoop(source, audio, ticker, state, window, playLog).run();
+    ShowLoop(source, audio, ticker, state, window, playLog, canvases).run();
     return 0;
 }
 

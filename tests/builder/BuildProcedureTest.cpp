@@ -1,6 +1,7 @@
 #include "CraftedTemplate.h"
 #include "builder/BuildProcedure.h"
 #include "builder/IconPatch.h"
+#include "document/ByteView.h"
 #include "document/IconFile.h"
 #include "document/PackagePlan.h"
 #include "document/PackageReader.h"
@@ -153,8 +154,8 @@ TEST_F(BuildProcedureTest, BuildWritesPatchedTemplateFollowedByThePackage)
     EXPECT_EQ((*values)[VersionResource::OriginalFilename], "Stars.scr");
     EXPECT_TRUE(QFileInfo(output()).isExecutable());
 
-    const Expected<PackageView> view = PackageReader::readTrailing(built);
-    ASSERT_TRUE(view.ok()) << view.error().toStdString();
+    const CoreExpected<PackageView> view = PackageReader::readTrailing(ByteView::of(built));
+    ASSERT_TRUE(view.ok()) << view.error();
     EXPECT_EQ(view->SoundSwitchable, 1);
     EXPECT_EQ(view->bgmName, "bgm.mid");
 }

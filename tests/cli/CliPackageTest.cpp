@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 #include "media/MediaFactory.h"
 
+#include "document/ByteView.h"
 #include "document/PackageReader.h"
 
 #include <QFile>
@@ -64,13 +65,13 @@ TEST_F(CliPackageTest, SoundSwitchAndWorkspaceInputAreHonoured)
         CliRunner::run({"package", path("show.kwp"), path("out"), "--sound-switch"});
     ASSERT_EQ(result.exitCode, 0) << result.errText().toStdString();
     const QByteArray bytes = readAll(path("out"));
-    const Expected<PackageView> view = PackageReader::read(bytes);
-    ASSERT_TRUE(view.ok()) << view.error().toStdString();
+    const CoreExpected<PackageView> view = PackageReader::read(ByteView::of(bytes));
+    ASSERT_TRUE(view.ok()) << view.error();
     EXPECT_EQ(view->SoundSwitchable, 1);
     EXPECT_EQ(view->bgmName, "bgm.mid");
     EXPECT_EQ(view->slides[0].soundPath, "0.wav");
-    EXPECT_EQ(view->slides[0].soundData, readAll(beep));
-    EXPECT_EQ(view->slides[0].imageData, readAll(image));
+    EXPECT_EQ(ByteView::toQt(view->slides[0].soundData), readAll(beep));
+    EXPECT_EQ(ByteView::toQt(view->slides[0].imageData), readAll(image));
 }
 
 TEST_F(CliPackageTest, MissingFileStopsWithTheBuildersMessageAndWritesNothing)

@@ -1,3 +1,4 @@
+#include "document/ByteView.h"
 #include "document/PackageReader.h"
 
 #include <QtEndian>
@@ -48,18 +49,18 @@ struct Pieces {
 
 QString refusal(const Pieces& pieces)
 {
-    const Expected<PackageView> view = PackageReader::read(pieces.bytes());
-    return view.ok() ? QString() : view.error();
+    const CoreExpected<PackageView> view = PackageReader::read(ByteView::of(pieces.bytes()));
+    return view.ok() ? QString() : QString::fromStdString(view.error());
 }
 
 TEST(PackageReaderTest, ValidPackageResolvesSharedBlocks)
 {
     const QByteArray bytes = Pieces().bytes();
-    const Expected<PackageView> view = PackageReader::read(bytes);
-    ASSERT_TRUE(view.ok()) << view.error().toStdString();
-    ASSERT_EQ(view->slides.size(), 2);
+    const CoreExpected<PackageView> view = PackageReader::read(ByteView::of(bytes));
+    ASSERT_TRUE(view.ok()) << view.error();
+    ASSERT_EQ(view->slides.size(), 2u);
     EXPECT_EQ(view->slides[1].imageHolder, 0);
-    EXPECT_EQ(view->slides[1].imageData, QByteArray::fromHex("424d36"));
+    EXPECT_EQ(ByteView::toQt(view->slides[1].imageData), QByteArray::fromHex("424d36"));
     EXPECT_EQ(view->slides[1].soundHolder, 0);
     EXPECT_EQ(view->slides[1].soundData, "RIFF");
     EXPECT_EQ(view->PackageSize, bytes.size());
@@ -69,7 +70,7 @@ TEST(PackageReaderTest, RefusesEveryTruncation)
 {
     const QByteArray bytes = Pieces().bytes();
     for (int cut = 0; cut < bytes.size(); ++cut) {
-        EXPECT_FALSE(PackageReader::read(bytes.left(cut)).ok()) << "cut at " << cut;
+        EXPECT_FALSE(PackageReader::read(ByteView::of(bytes.left(cut))).ok()) << "cut at " << cut;
     }
 }
 
@@ -77,11 +78,11 @@ TEST(PackageReaderTest, RefusesSizeFieldThatDoesNotMatch)
 {
     QByteArray bytes = Pieces().bytes();
     bytes[bytes.size() - 4] = char(bytes[bytes.size() - 4] + 1);
-    EXPECT_FALSE(PackageReader::read(bytes).ok());
+    EXPECT_FALSE(PackageReader::read(ByteView::of(bytes)).ok());
     Pieces trailing;
     trailing.trailer = "x";  // counted in the size field but not part of any field
     EXPECT_FALSE(refusal(trailing).isEmpty());
-    EXPECT_FALSE(PackageReader::read(Pieces().bytes() + "x").ok());
+    EXPECT_FALSE(PackageReader::read(ByteView::of(Pieces().bytes() + "x")).ok());
 }
 
 TEST(PackageReaderTest, RefusesSlideCountThatDiffersFromTheArray)
@@ -173,12 +174,12 @@ TEST(PackageReaderTest, TrailingReaderFindsThePackageAtTheEndOfAFile)
 {
     const QByteArray package = Pieces().bytes();
     const QByteArray file = QByteArray(1001, 'T') + package;
-    const Expected<PackageView> view = PackageReader::readTrailing(file);
-    ASSERT_TRUE(view.ok()) << view.error().toStdString();
+    const CoreExpected<PackageView> view = PackageReader::readTrailing(ByteView::of(file));
+    ASSERT_TRUE(view.ok()) << view.error();
     EXPECT_EQ(view->CanvasWidth, 320);
-    EXPECT_FALSE(PackageReader::readTrailing(QByteArray::fromHex("ffffff7f")).ok());
-    EXPECT_FALSE(PackageReader::readTrailing(QByteArray::fromHex("0000")).ok());
-    EXPECT_FALSE(PackageReader::readTrailing(file.left(file.size() - 1)).ok());
+    EXPECT_FALSE(PackageReader::readTrailing(ByteView::of(QByteArray::fromHex("ffffff7f"))).ok());
+    EXPECT_FALSE(PackageReader::readTrailing(ByteView::of(QByteArray::fromHex("0000"))).ok());
+    EXPECT_FALSE(PackageReader::readTrailing(ByteView::of(file.left(file.size() - 1))).ok());
 }
 
 TEST(PackageReaderTest, RefusesCanvasSidesTheEditorCannotMake)

@@ -1,4 +1,5 @@
 #include "PackageTestShow.h"
+#include "document/ByteView.h"
 #include "document/PackageReader.h"
 #include "media/MediaFactory.h"
 
@@ -94,8 +95,8 @@ TEST_F(PackageWriterTest, EveryFieldAndBlockReadsBack)
     QString error;
     const QByteArray bytes = PackageTestShow::write(show, &error, 1);
     ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
-    const Expected<PackageView> view = PackageReader::read(bytes);
-    ASSERT_TRUE(view.ok()) << view.error().toStdString();
+    const CoreExpected<PackageView> view = PackageReader::read(ByteView::of(bytes));
+    ASSERT_TRUE(view.ok()) << view.error();
     EXPECT_EQ(view->CanvasWidth, 800);
     EXPECT_EQ(view->CanvasHeight, 600);
     EXPECT_EQ(view->BackColor, 0x00A0B0C0u);
@@ -103,9 +104,9 @@ TEST_F(PackageWriterTest, EveryFieldAndBlockReadsBack)
     EXPECT_EQ(view->bgmName, "bgm.mid");
     QFile tune(tunePath);
     ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
-    EXPECT_EQ(view->bgmData, tune.readAll());
+    EXPECT_EQ(ByteView::toQt(view->bgmData), tune.readAll());
     EXPECT_EQ(view->PackageSize, bytes.size());
-    ASSERT_EQ(view->slides.size(), 4);
+    ASSERT_EQ(view->slides.size(), 4u);
     QFile beep(beepPath);
     ASSERT_TRUE(beep.open(QIODevice::ReadOnly));
     const QByteArray beepBytes = beep.readAll();
@@ -113,7 +114,7 @@ TEST_F(PackageWriterTest, EveryFieldAndBlockReadsBack)
     const char* refs[] = {"0", "1", "0", "1"};
     const char* sounds[] = {"", "1.wav", "1.wav", "1.wav"};
     for (int i = 0; i < 4; ++i) {
-        const PackageSlide& slide = view->slides[i];
+        const PackageSlide& slide = view->slides[std::size_t(i)];
         SCOPED_TRACE(i);
         EXPECT_EQ(slide.imageRef, refs[i]);
         EXPECT_EQ(slide.soundPath, sounds[i]);
@@ -124,8 +125,8 @@ TEST_F(PackageWriterTest, EveryFieldAndBlockReadsBack)
         EXPECT_EQ(slide.SpeedIndex, i);
         EXPECT_EQ(slide.KeepPrevious, i % 2);
         EXPECT_EQ(slide.Transparent, i / 2);
-        EXPECT_EQ(slide.imageData, images[i]);
-        EXPECT_EQ(slide.soundData, i == 0 ? QByteArray() : beepBytes);
+        EXPECT_EQ(ByteView::toQt(slide.imageData), images[i]);
+        EXPECT_EQ(ByteView::toQt(slide.soundData), i == 0 ? QByteArray() : beepBytes);
         EXPECT_EQ(slide.soundHolder, i == 0 ? -1 : 1);
     }
     // Views point into the package bytes, not into copies.

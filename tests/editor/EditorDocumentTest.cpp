@@ -112,7 +112,7 @@ TEST_F(EditorDocumentTest, EveryOtherSettingOfTheCurrentSlideIsStoredAsGiven)
     document.setSoundPath("/s.wav");
     document.setKeepPrevious(true);
     document.setTransparent(true);
-    const SlideItem expected{{}, "/s.wav", 1000, 0, 0, 35, 3, 1, 1, {}, {}};
+    const SlideItem expected{{1000, 0, 0, 35, 3, 1, 1}, {}, "/s.wav", {}, {}};
     EXPECT_EQ(*document.currentSlide(), expected);
     EXPECT_EQ(edits.size(), 5);
 }
@@ -172,7 +172,8 @@ TEST_F(EditorDocumentTest, LoadingReplacesEverythingAndKeepsOnlyWhatAWorkspaceHo
     document.setCurrentIndex(0);
     EditableShow show;
     show.imagePaths = {"/a.bmp", "/b.bmp"};
-    show.document.Slides = {SlideItem{{}, "/s.wav", 3000, 10, 20, 5, 3, 1, 0, {}, {}}, SlideItem()};
+    show.document.Slides = {SlideItem{{3000, 10, 20, 5, 3, 1, 0}, {}, "/s.wav", {}, {}},
+                            SlideItem()};
     show.document.Slides[0].ImageRef = "image0";
     show.document.Slides[0].ImageData = "bytes";
     show.document.SlideCount = 2;
@@ -185,7 +186,7 @@ TEST_F(EditorDocumentTest, LoadingReplacesEverythingAndKeepsOnlyWhatAWorkspaceHo
     EXPECT_EQ(document.paths(), show.imagePaths);
     EXPECT_EQ(document.currentIndex(), -1);
     EXPECT_EQ(document.record().Slides[0],
-              (SlideItem{{}, "/s.wav", 3000, 10, 20, 5, 0, 1, 0, {}, {}}));
+              (SlideItem{{3000, 10, 20, 5, 0, 1, 0}, {}, "/s.wav", {}, {}}));
     EXPECT_EQ(document.record().SlideCount, 2);
     EXPECT_EQ(document.record().CanvasWidth, 320);
     EXPECT_EQ(document.record().CanvasHeight, 240);

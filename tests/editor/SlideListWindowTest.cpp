@@ -47,7 +47,7 @@ TEST_F(SlideListWindowTest, SelectingASlideDrawsItAtItsPositionAndFillsThePanel)
     const QString red = media.solidImage("red.bmp", {20, 10}, Qt::red);
     form->AddImages(red);
     form->AddImages(red);
-    editSlide(0, SlideItem{{}, "beep.wav", 4321, 5, 7, 3, 2, 1, 0, {}, {}});
+    editSlide(0, SlideItem{{4321, 5, 7, 3, 2, 1, 0}, {}, "beep.wav", {}, {}});
     document().setCurrentIndex(1);
     document().setCurrentIndex(0);
 
@@ -60,7 +60,7 @@ TEST_F(SlideListWindowTest, SelectingASlideDrawsItAtItsPositionAndFillsThePanel)
     EXPECT_EQ(panel()->Text2[0]->text(), "5");
     EXPECT_EQ(panel()->Text2[1]->text(), "7");
     EXPECT_EQ(panel()->Text3->text(), "beep.wav");
-    EXPECT_EQ(slides()[0], (SlideItem{{}, "beep.wav", 4321, 5, 7, 3, 2, 1, 0, {}, {}}));
+    EXPECT_EQ(slides()[0], (SlideItem{{4321, 5, 7, 3, 2, 1, 0}, {}, "beep.wav", {}, {}}));
 }
 
 TEST_F(SlideListWindowTest, DeletingTheOnlySlideClearsTheCanvasAndLeavesNoCurrentSlide)
@@ -100,8 +100,8 @@ TEST_F(SlideListWindowTest, PressingAThumbnailSelectsItsSlideFromTheScrollPositi
 TEST_F(SlideListWindowTest, DraggingThumbnailZeroOntoThreeSwapsTheTwoSlides)
 {
     const QStringList paths = addSlides(5);
-    editSlide(0, SlideItem{{}, {}, 10, 0, 0, 0, 0, 0, 0, {}, {}});
-    editSlide(3, SlideItem{{}, {}, 13, 0, 0, 0, 0, 0, 0, {}, {}});
+    editSlide(0, SlideItem{{10, 0, 0, 0, 0, 0, 0}, {}, {}, {}, {}});
+    editSlide(3, SlideItem{{13, 0, 0, 0, 0, 0, 0}, {}, {}, {}, {}});
     drop(strip()->frame(3), strip()->frame(0)->dragData());
 
     EXPECT_EQ(document().paths(), QStringList({paths[3], paths[1], paths[2], paths[0], paths[4]}));

@@ -78,13 +78,11 @@ TEST_F(SdlAudioTest, GeneratedMidiMusicIsHeardUntilItStops)
     const QString tune = media.midi(QStringLiteral("tune.mid"), 4);
     auto audio = std::make_unique<SdlAudio>();
 
-    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
-    audio->sendCommand(QStringLiteral("play bgm"));
-    EXPECT_EQ(audio->sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("playing"));
-    EXPECT_TRUE(waitFor([&] {
-        return audio->sendCommand(QStringLiteral("status bgm mode")) == QLatin1String("stopped");
-    }));
-    audio->sendCommand(QStringLiteral("close bgm"));
+    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune).toStdString());
+    audio->sendCommand("play bgm");
+    EXPECT_EQ(audio->sendCommand("status bgm mode"), "playing");
+    EXPECT_TRUE(waitFor([&] { return audio->sendCommand("status bgm mode") == "stopped"; }));
+    audio->sendCommand("close bgm");
     audio.reset();
 
     EXPECT_GT(loudestSample(output), kAudibleLevel);
@@ -98,11 +96,9 @@ TEST_F(SdlAudioTest, SoundFontComesFromTheVariableAndAMissingOneLeavesMidiSilent
     const QString tune = media.midi(QStringLiteral("tune.mid"), 2);
     auto audio = std::make_unique<SdlAudio>();
 
-    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
-    audio->sendCommand(QStringLiteral("play bgm"));
-    EXPECT_TRUE(waitFor([&] {
-        return audio->sendCommand(QStringLiteral("status bgm mode")) != QLatin1String("playing");
-    }));
+    audio->sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune).toStdString());
+    audio->sendCommand("play bgm");
+    EXPECT_TRUE(waitFor([&] { return audio->sendCommand("status bgm mode") != "playing"; }));
     audio.reset();
     qunsetenv(SdlAudio::kSoundFontVariable);
 
@@ -115,7 +111,7 @@ TEST_F(SdlAudioTest, WavSoundEffectIsHeard)
     const QString beep = media.wav(QStringLiteral("beep.wav"), 500, 440.0);
     auto audio = std::make_unique<SdlAudio>();
 
-    audio->playSound(beep);
+    audio->playSound(beep.toStdString());
     EXPECT_TRUE(waitFor([&] { return QFileInfo(output).size() > kOneSecondOfOutput; }));
     audio.reset();
 
@@ -128,10 +124,10 @@ TEST_F(SdlAudioTest, MusicOfAnotherTypeOpensNothingAndIsNeverReportedStopped)
         media.bytes(QStringLiteral("clip.mid"), QByteArray("RIFF\0\0\0\0AVI ", 12));
     SdlAudio audio;
 
-    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(video));
-    audio.sendCommand(QStringLiteral("play bgm"));
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(video).toStdString());
+    audio.sendCommand("play bgm");
 
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "");
 }
 
 TEST_F(SdlAudioTest, WavMusicIsLoadedByItsBytesWhateverItsName)
@@ -139,27 +135,30 @@ TEST_F(SdlAudioTest, WavMusicIsLoadedByItsBytesWhateverItsName)
     const QString wave = media.wav(QStringLiteral("music.mid"), 200, 330.0);
     SdlAudio audio;
 
-    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(wave));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
-    audio.sendCommand(QStringLiteral("play bgm"));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("playing"));
-    audio.sendCommand(QStringLiteral("seek bgm to start"));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
-    audio.sendCommand(QStringLiteral("close bgm"));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(wave).toStdString());
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "stopped");
+    audio.sendCommand("play bgm");
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "playing");
+    audio.sendCommand("seek bgm to start");
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "stopped");
+    audio.sendCommand("close bgm");
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "");
 }
 
 TEST_F(SdlAudioTest, ResolverSuppliesTheBytes)
 {
     const QByteArray wave = WavTone::bytes(200, 440.0);
-    SdlAudio audio([&wave](const QString& key) -> std::optional<QByteArray> {
-        return key == QLatin1String("bgm.wav") ? std::optional(wave) : std::nullopt;
+    SdlAudio audio([&wave](const std::string& key) -> std::optional<std::string_view> {
+        if (key != "bgm.wav") {
+            return std::nullopt;
+        }
+        return std::string_view(wave.constData(), static_cast<std::size_t>(wave.size()));
     });
 
-    audio.sendCommand(QStringLiteral("open \"bgm.wav\" alias bgm"));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QStringLiteral("stopped"));
-    audio.sendCommand(QStringLiteral("open \"other.wav\" alias bgm"));
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+    audio.sendCommand("open \"bgm.wav\" alias bgm");
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "stopped");
+    audio.sendCommand("open \"other.wav\" alias bgm");
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "");
 }
 
 TEST_F(SdlAudioTest, WithoutAnAudioDeviceEverythingIsSilent)
@@ -168,12 +167,12 @@ TEST_F(SdlAudioTest, WithoutAnAudioDeviceEverythingIsSilent)
     const QString tune = media.midi(QStringLiteral("tune.mid"));
     SdlAudio audio;
 
-    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune));
-    audio.sendCommand(QStringLiteral("play bgm"));
-    audio.playSound(media.wav(QStringLiteral("beep.wav")));
+    audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(tune).toStdString());
+    audio.sendCommand("play bgm");
+    audio.playSound(media.wav(QStringLiteral("beep.wav")).toStdString());
     audio.purgeSounds();
 
-    EXPECT_EQ(audio.sendCommand(QStringLiteral("status bgm mode")), QString());
+    EXPECT_EQ(audio.sendCommand("status bgm mode"), "");
 }
 
 TEST(AudioFileTypeTest, TypeComesFromTheMagicBytes)
@@ -229,10 +228,10 @@ TEST_F(SdlAudioTest, EndlessOrHugeFilesAreNotPlayedAndCostNoMemory)
          {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), huge, fifo}) {
         EXPECT_TRUE(withinMemoryBound(kBound, [&] {
             SdlAudio audio;
-            audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(music));
-            audio.sendCommand(QStringLiteral("play bgm"));
-            audio.playSound(music);
-            return audio.sendCommand(QStringLiteral("status bgm mode")).isEmpty();
+            audio.sendCommand(QStringLiteral("open \"%1\" alias bgm").arg(music).toStdString());
+            audio.sendCommand("play bgm");
+            audio.playSound(music.toStdString());
+            return audio.sendCommand("status bgm mode").empty();
         })) << music.toStdString();
     }
 }

@@ -1,7 +1,7 @@
 #include "document/SlideItem.h"
 #include "player/FrameComposer.h"
 
-#include "support/QtPrinters.h"
+#include "support/PixelGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,15 @@ constexpr QRgb kInk = qRgb(0, 200, 0);
 constexpr QRgb kNearBackground = qRgb(0, 0, 129);
 constexpr int kCanvas = 6;
 
-QImage filled(int width, int height, QRgb colour)
+PixelGrid filled(int width, int height, QRgb colour)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return PixelGrid::filled(width, height, colour);
 }
 
 // A 2 x 2 picture: top row background colour, then one pixel one unit away, one of ink.
-QImage keyedPicture()
+PixelGrid keyedPicture()
 {
-    QImage picture = filled(2, 2, kBackground);
+    PixelGrid picture = filled(2, 2, kBackground);
     picture.setPixel(0, 1, kNearBackground);
     picture.setPixel(1, 1, kInk);
     return picture;
@@ -43,9 +41,9 @@ SlideItem slideAt(int x, int y, bool keepPrevious, bool transparent)
 
 class FrameComposerTest : public ::testing::Test {
 protected:
-    QImage screen = filled(kCanvas, kCanvas, kPrevious);
-    QImage outgoing = filled(kCanvas, kCanvas, qRgb(1, 2, 3));
-    QImage incoming = filled(kCanvas, kCanvas, qRgb(4, 5, 6));
+    PixelGrid screen = filled(kCanvas, kCanvas, kPrevious);
+    PixelGrid outgoing = filled(kCanvas, kCanvas, qRgb(1, 2, 3));
+    PixelGrid incoming = filled(kCanvas, kCanvas, qRgb(4, 5, 6));
     FrameComposer composer{screen, outgoing, incoming, kBackground};
 };
 
@@ -74,7 +72,7 @@ TEST_F(FrameComposerTest, IncomingWithoutKeepPreviousIgnoresTransparent)
 
     composer.ComposeIncomingFrame(slideAt(1, 1, false, true), keyedPicture());
 
-    QImage expected = filled(kCanvas, kCanvas, kBackground);
+    PixelGrid expected = filled(kCanvas, kCanvas, kBackground);
     expected.setPixel(1, 2, kNearBackground);
     expected.setPixel(2, 2, kInk);
     EXPECT_EQ(incoming, expected);
@@ -86,7 +84,7 @@ TEST_F(FrameComposerTest, KeepPreviousWithoutTransparentCoversTheFrameSolidly)
 
     composer.ComposeIncomingFrame(slideAt(1, 1, true, false), keyedPicture());
 
-    QImage expected = filled(kCanvas, kCanvas, kPrevious);
+    PixelGrid expected = filled(kCanvas, kCanvas, kPrevious);
     expected.setPixel(1, 1, kBackground);
     expected.setPixel(2, 1, kBackground);
     expected.setPixel(1, 2, kNearBackground);
@@ -100,7 +98,7 @@ TEST_F(FrameComposerTest, KeepPreviousWithTransparentShowsThePreviousFrameThroug
 
     composer.ComposeIncomingFrame(slideAt(1, 1, true, true), keyedPicture());
 
-    QImage expected = filled(kCanvas, kCanvas, kPrevious);
+    PixelGrid expected = filled(kCanvas, kCanvas, kPrevious);
     expected.setPixel(1, 2, kNearBackground);
     expected.setPixel(2, 2, kInk);
     EXPECT_EQ(incoming, expected);
@@ -111,7 +109,7 @@ TEST_F(FrameComposerTest, PicturePartlyOutsideIsClippedAndWhollyOutsideLeavesThe
     outgoing.fill(kPrevious);
 
     composer.ComposeIncomingFrame(slideAt(-1, kCanvas - 1, true, true), keyedPicture());
-    QImage expected = filled(kCanvas, kCanvas, kPrevious);
+    PixelGrid expected = filled(kCanvas, kCanvas, kPrevious);
     EXPECT_EQ(incoming, expected);  // only the key-coloured top-right pixel falls inside
 
     composer.ComposeIncomingFrame(slideAt(5, -1, true, false), keyedPicture());
@@ -124,7 +122,7 @@ TEST_F(FrameComposerTest, PicturePartlyOutsideIsClippedAndWhollyOutsideLeavesThe
 
 TEST_F(FrameComposerTest, UndecodablePictureLeavesTheBackground)
 {
-    composer.ComposeIncomingFrame(slideAt(0, 0, false, false), QImage());
+    composer.ComposeIncomingFrame(slideAt(0, 0, false, false), PixelGrid());
 
     EXPECT_EQ(incoming, filled(kCanvas, kCanvas, kBackground));
 }

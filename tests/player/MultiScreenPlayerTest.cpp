@@ -71,7 +71,7 @@ protected:
     }
 
     ProgramState state;
-    QImage canvas{640, 480, QImage::Format_RGB32};
+    PixelImage canvas{640, 480};
 
     static inline QTemporaryDir* folder = nullptr;
     static inline std::string platform;

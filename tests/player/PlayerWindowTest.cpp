@@ -46,7 +46,7 @@ protected:
 
     ProgramState state;
     int stopsHeard = 0;
-    QImage canvas{300, 200, QImage::Format_RGB32};
+    PixelImage canvas{300, 200};
     std::unique_ptr<PlayerWindow> window =
         std::make_unique<PlayerWindow>(state, PlayerWindow::Options{}, [this] { ++stopsHeard; });
 
@@ -97,7 +97,7 @@ TEST_F(PlayerWindowTest, CanvasIsCentredAndALargerOneGetsNegativeOffsets)
     ASSERT_EQ(window->size(), screen);
     EXPECT_EQ(window->canvasOrigin(), QPoint(screen.width() / 2 - 150, screen.height() / 2 - 100));
 
-    const QImage large(screen.width() + 3, screen.height() + 5, QImage::Format_RGB32);
+    const PixelImage large(screen.width() + 3, screen.height() + 5);
     PlayerWindow second(state, PlayerWindow::Options{});
     second.begin(large);
     EXPECT_EQ(second.canvasOrigin(), QPoint(screen.width() / 2 - large.width() / 2,

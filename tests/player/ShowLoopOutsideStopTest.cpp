@@ -2,6 +2,7 @@
 #include "effects/VirtualTicker.h"
 #include "media/MediaFactory.h"
 #include "player/EditableShowSource.h"
+#include "player/ImageCanvasFactory.h"
 #include "player/RecordingAudio.h"
 #include "player/ShowLoop.h"
 
@@ -22,7 +23,7 @@ class Witness : public ShowStage, public ShowObserver {
 public:
     explicit Witness(std::atomic<bool>& outsideStop) : outsideStop_(outsideStop) {}
 
-    void begin(const QImage&) override
+    void begin(const PixelImage&) override
     {
         ++begun;
         if (stopAsTheStageBegins) {
@@ -32,7 +33,7 @@ public:
     void end() override { ++ended; }
     void slideShown(int) override { ++slidesShown; }
     void transitionStarting(int, int, int, int) override { ++transitions; }
-    void soundStarted(const QString&) override { ++sounds; }
+    void soundStarted(const std::string&) override { ++sounds; }
     void stopped() override { ++stops; }
 
     bool stopAsTheStageBegins = false;
@@ -71,7 +72,8 @@ protected:
     {
         EditableShowSource source(show);
         RecordingAudio audio(ticker, witness, std::nullopt);
-        ShowLoop loop(source, audio, ticker, state, witness, witness);
+        ImageCanvasFactory canvases;
+        ShowLoop loop(source, audio, ticker, state, witness, witness, canvases);
         loop.run();
     }
 

@@ -3,6 +3,8 @@
 #include "media/MediaFactory.h"
 #include "player/ColourRef.h"
 #include "player/EditableShowSource.h"
+#include "player/ImageCanvasFactory.h"
+#include "player/QtPixels.h"
 #include "player/RecordingAudio.h"
 #include "player/ShowLoop.h"
 #include "player/SimulatedShow.h"
@@ -301,9 +303,10 @@ TEST_F(ShowLoopTest, DumpedFramesAreTheComposedFramesOfEachPass)
 // Runs the loop directly to look at the surfaces.
 class FrameRecorder : public ShowObserver {
 public:
-    void framesComposed(int, const QImage& outgoing, const QImage& incoming) override
+    // The surfaces are drawn on again in the next pass: keep copies.
+    void framesComposed(int, const PixelImage& outgoing, const PixelImage& incoming) override
     {
-        frames.append({outgoing, incoming});
+        frames.append({QtPixels::constView(outgoing).copy(), QtPixels::constView(incoming).copy()});
     }
     QList<std::pair<QImage, QImage>> frames;
 };
@@ -318,7 +321,8 @@ TEST_F(ShowLoopTest, UndecodableImageLeavesTheBackgroundAndTheShowGoesOn)
     FrameRecorder recorder;
     RecordingAudio audio(ticker, recorder, std::nullopt);
     ShowStage stage;
-    ShowLoop loop(source, audio, ticker, state, stage, recorder);
+    ImageCanvasFactory canvases;
+    ShowLoop loop(source, audio, ticker, state, stage, recorder, canvases);
     ticker.stopDuringWait(1);
 
     loop.run();
@@ -332,7 +336,8 @@ TEST_F(ShowLoopTest, UndecodableImageLeavesTheBackgroundAndTheShowGoesOn)
     EXPECT_EQ(recorder.frames[0].second, background);
     EXPECT_EQ(recorder.frames[1].first, background);
     EXPECT_EQ(recorder.frames[1].second, red);
-    EXPECT_EQ(loop.screen(), red);  // the stopped pass still ran its transition
+    EXPECT_EQ(QtPixels::constView(loop.screen()),
+              red);  // the stopped pass still ran its transition
 }
 
 TEST_F(ShowLoopTest, KeepPreviousPilesImagesUpAcrossCycles)
@@ -350,7 +355,8 @@ TEST_F(ShowLoopTest, KeepPreviousPilesImagesUpAcrossCycles)
     FrameRecorder recorder;
     RecordingAudio audio(ticker, recorder, std::nullopt);
     ShowStage stage;
-    ShowLoop loop(source, audio, ticker, state, stage, recorder);
+    ImageCanvasFactory canvases;
+    ShowLoop loop(source, audio, ticker, state, stage, recorder, canvases);
     ticker.stopDuringWait(1);
 
     loop.run();

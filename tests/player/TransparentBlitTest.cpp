@@ -1,7 +1,7 @@
 #include "player/OpaqueBlit.h"
 #include "player/TransparentBlit.h"
 
-#include "support/QtPrinters.h"
+#include "support/PixelGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,15 @@ constexpr QRgb kKey = qRgb(10, 20, 30);
 constexpr QRgb kBehind = qRgb(200, 0, 0);
 constexpr QRgb kInk = qRgb(0, 0, 255);
 
-QImage filled(int width, int height, QRgb colour)
+PixelGrid filled(int width, int height, QRgb colour)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return PixelGrid::filled(width, height, colour);
 }
 
 TEST(TransparentBlitTest, OnlyExactKeyColourLeavesTheDestination)
 {
-    QImage destination = filled(4, 1, kBehind);
-    QImage source = filled(4, 1, kKey);
+    PixelGrid destination = filled(4, 1, kBehind);
+    PixelGrid source = filled(4, 1, kKey);
     source.setPixel(1, 0, qRgb(11, 20, 30));
     source.setPixel(2, 0, qRgb(10, 21, 30));
     source.setPixel(3, 0, qRgb(10, 20, 29));
@@ -40,8 +38,8 @@ TEST(TransparentBlitTest, OnlyExactKeyColourLeavesTheDestination)
 
 TEST(TransparentBlitTest, SourceOriginAndDestinationPositionAreHonoured)
 {
-    QImage destination = filled(6, 6, kBehind);
-    QImage source = filled(4, 4, kKey);
+    PixelGrid destination = filled(6, 6, kBehind);
+    PixelGrid source = filled(4, 4, kKey);
     source.setPixel(2, 3, kInk);
 
     TransparentBlit(destination, 1, 1, 2, 2, source, 1, 2, kKey);
@@ -56,8 +54,8 @@ TEST(TransparentBlitTest, SourceOriginAndDestinationPositionAreHonoured)
 
 TEST(TransparentBlitTest, PartsOutsideTheDestinationAreClipped)
 {
-    QImage destination = filled(3, 3, kBehind);
-    const QImage source = filled(3, 3, kInk);
+    PixelGrid destination = filled(3, 3, kBehind);
+    const PixelGrid source = filled(3, 3, kInk);
 
     TransparentBlit(destination, -2, 2, 3, 3, source, 0, 0, kKey);
 
@@ -65,7 +63,7 @@ TEST(TransparentBlitTest, PartsOutsideTheDestinationAreClipped)
     EXPECT_EQ(destination.pixel(1, 2), kBehind);
     EXPECT_EQ(destination.pixel(0, 1), kBehind);
 
-    QImage untouched = filled(3, 3, kBehind);
+    PixelGrid untouched = filled(3, 3, kBehind);
     TransparentBlit(untouched, 3, 0, 3, 3, source, 0, 0, kKey);
     TransparentBlit(untouched, 0, -3, 3, 3, source, 0, 0, kKey);
     EXPECT_EQ(untouched, filled(3, 3, kBehind));
@@ -77,8 +75,8 @@ TEST(TransparentBlitTest, RectangleBeyondThe32BitByteSizeStillGivesTheNetEffect)
     // is drawn.
     constexpr int kHuge = 50000;
     static_assert(qint64{kHuge} * kHuge * 3 > std::numeric_limits<qint32>::max());
-    QImage destination = filled(8, 8, kBehind);
-    QImage source = filled(5, 5, kInk);
+    PixelGrid destination = filled(8, 8, kBehind);
+    PixelGrid source = filled(5, 5, kInk);
     source.setPixel(0, 0, kKey);
 
     TransparentBlit(destination, 2, 2, kHuge, kHuge, source, 0, 0, kKey);
@@ -93,8 +91,8 @@ TEST(TransparentBlitTest, RectangleBeyondThe32BitByteSizeStillGivesTheNetEffect)
 
 TEST(TransparentBlitTest, ExtremePositionsDoNotOverflow)
 {
-    QImage destination = filled(4, 4, kBehind);
-    const QImage source = filled(4, 4, kInk);
+    PixelGrid destination = filled(4, 4, kBehind);
+    const PixelGrid source = filled(4, 4, kInk);
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
 
@@ -111,8 +109,8 @@ TEST(TransparentBlitTest, ExtremePositionsDoNotOverflow)
 
 TEST(TransparentBlitTest, EmptyOrNegativeSizesDrawNothing)
 {
-    QImage destination = filled(4, 4, kBehind);
-    const QImage source = filled(4, 4, kInk);
+    PixelGrid destination = filled(4, 4, kBehind);
+    const PixelGrid source = filled(4, 4, kInk);
 
     TransparentBlit(destination, 0, 0, 0, 4, source, 0, 0, kKey);
     TransparentBlit(destination, 0, 0, 4, -1, source, 0, 0, kKey);
@@ -122,8 +120,8 @@ TEST(TransparentBlitTest, EmptyOrNegativeSizesDrawNothing)
 
 TEST(OpaqueBlitTest, PaintsThePictureAtNaturalSizeClipped)
 {
-    QImage destination = filled(4, 4, kBehind);
-    QImage picture = filled(3, 2, kKey);
+    PixelGrid destination = filled(4, 4, kBehind);
+    PixelGrid picture = filled(3, 2, kKey);
     picture.setPixel(2, 1, kInk);
 
     OpaqueBlit(destination, 2, 3, picture);
@@ -133,8 +131,8 @@ TEST(OpaqueBlitTest, PaintsThePictureAtNaturalSizeClipped)
     EXPECT_EQ(destination.pixel(1, 3), kBehind);
     EXPECT_EQ(destination.pixel(2, 2), kBehind);
 
-    QImage same = filled(4, 4, kBehind);
-    OpaqueBlit(same, 0, 0, QImage());
+    PixelGrid same = filled(4, 4, kBehind);
+    OpaqueBlit(same, 0, 0, PixelGrid());
     EXPECT_EQ(same, filled(4, 4, kBehind));
 }
 
