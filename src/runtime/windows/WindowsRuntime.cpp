@@ -5,6 +5,7 @@
 #include "player/ShowLoop.h"
 #include "runtime/PackageShowSource.h"
 #include "runtime/PackageSummary.h"
+#include "runtime/PlayLog.h"
 #include "runtime/windows/GdiCanvasFactory.h"
 #include "runtime/windows/MciAudio.h"
 #include "runtime/windows/SaverPackage.h"
@@ -12,7 +13,6 @@
 #include "runtime/windows/SettingsWindow.h"
 #include "runtime/windows/SoundRegistry.h"
 #include "runtime/windows/StandardStream.h"
-#include "runtime/windows/StderrPlayLog.h"
 #include "runtime/windows/WicImageDecoder.h"
 #include "runtime/windows/WideText.h"
 
@@ -198,8 +198,9 @@ int WindowsRuntime::play()
     if (!window.open()) {
         return refuse(kNoHostWindow + std::to_string(options_.window));
     }
-    StderrPlayLog log(ticker_, started_);
-    ShowObserver quiet;
-    ShowLoop(source, audio, ticker_, state, window, options_.log ? log : quiet, canvases).run();
+    PlayLog log(options_.log ? PlayLog::Elapsed([this] { return ticker_.now() - started_; })
+                             : PlayLog::Elapsed(),
+                [](const std::string& line) { StandardStream::err(line); });
+    ShowLoop(source, audio, ticker_, state, window, log, canvases).run();
     return 0;
 }
