@@ -6,6 +6,7 @@
 #include "runtime/PackageShowSource.h"
 #include "runtime/PackageSummary.h"
 #include "runtime/PlayLog.h"
+#include "runtime/SaverTexts.h"
 #include "runtime/windows/GdiCanvasFactory.h"
 #include "runtime/windows/MciAudio.h"
 #include "runtime/windows/SaverPackage.h"
@@ -162,7 +163,7 @@ int WindowsRuntime::settings()
 {
     const HWND owner = reinterpret_cast<HWND>(options_.window);
     if (package_->SoundSwitchable != 1) {
-        const std::wstring text = WideText::fromUtf8(kNoSettings);
+        const std::wstring text = WideText::fromUtf8(std::string(SaverTexts::kNoSettings));
         MessageBoxW(IsWindow(owner) ? owner : nullptr, text.c_str(), title().c_str(),
                     MB_OK | MB_ICONINFORMATION);
         return 0;
