@@ -47,6 +47,7 @@ set(KREMOA_CORE_SOURCES
     ${core_dir}/runtime/PackageSummary.h
     ${core_dir}/runtime/PlayLog.cpp
     ${core_dir}/runtime/PlayLog.h
+    ${core_dir}/runtime/SaverTexts.h
     ${core_dir}/runtime/SoundChoice.h)
 
 add_library(kremoa_core STATIC ${KREMOA_CORE_SOURCES})

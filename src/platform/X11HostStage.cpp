@@ -51,7 +51,8 @@ void X11HostStage::drawCanvasParts(const QRegion& changed)
         drawCanvas();
         return;
     }
-    for (const QRect& part : changed& screen_.rect()) {
+    const QRegion visible = changed.intersected(screen_.rect());
+    for (const QRect& part : visible) {
         host_.putImage(screen_.copy(part), origin + part.topLeft());
     }
 }

@@ -4,6 +4,7 @@
 #include "document/PackageReader.h"
 #include "runtime/OwnFile.h"
 #include "runtime/SaverIdentity.h"
+#include "runtime/SaverTexts.h"
 
 #include <QString>
 
@@ -13,11 +14,9 @@
 // validated package at its end.
 class SaverFile {
 public:
-    static inline const QString kNoPackage =
-        QStringLiteral("このファイルにはスクリーンセーバーのデータが入っていません。");
-    static inline const QString kBrokenPackage =
-        QStringLiteral("スクリーンセーバーのデータが壊れています: ");
-    static inline const QString kUnreadable = QStringLiteral("ファイルを読めません: ");
+    static inline const QString kNoPackage = QString::fromUtf8(SaverTexts::kNoPackage);
+    static inline const QString kBrokenPackage = QString::fromUtf8(SaverTexts::kBrokenPackage);
+    static inline const QString kUnreadable = QString::fromUtf8(SaverTexts::kUnreadable);
 
     // defaultIcon = the icon file the runtime was built with. On failure the error says what
     // is wrong in Japanese, and package() must not be called.

@@ -3,6 +3,7 @@
 #include "platform/StopSignals.h"
 #include "runtime/RuntimeOptions.h"
 #include "runtime/SaverFile.h"
+#include "runtime/SaverTexts.h"
 
 #include <QByteArrayView>
 #include <QElapsedTimer>
@@ -22,7 +23,7 @@ class X11HostWindow;
 class SaverRuntime {
 public:
     static constexpr int kRefused = 2;
-    static inline const QString kNoSettings = QStringLiteral("設定できる項目はありません。");
+    static inline const QString kNoSettings = QString::fromUtf8(SaverTexts::kNoSettings);
 
     // `started` runs from the program's start (for --log).
     SaverRuntime(RuntimeOptions options, QString ownPath, QByteArrayView defaultIcon,

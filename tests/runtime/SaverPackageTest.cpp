@@ -1,5 +1,6 @@
 #include "BuiltSaver.h"
 #include "PeBytes.h"
+#include "runtime/SaverTexts.h"
 #include "runtime/windows/SaverPackage.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,13 @@ TEST(SaverPackageTest, AProgramWithNothingBehindItHoldsNoShow)
     const std::string alone = program();
     const CoreExpected<PackageView> read = SaverPackage::read(alone);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.error(), SaverPackage::kNoPackage);
+    EXPECT_EQ(read.error(), SaverTexts::kNoPackage);
     // The byte that pads an odd-length program is not a show either.
     std::string odd = PeBytes::file({{0x400, 0x301}}, 0x701);
     odd.push_back('\0');
     const CoreExpected<PackageView> padded = SaverPackage::read(odd);
     ASSERT_FALSE(padded.ok());
-    EXPECT_EQ(padded.error(), SaverPackage::kNoPackage);
+    EXPECT_EQ(padded.error(), SaverTexts::kNoPackage);
 }
 
 TEST(SaverPackageTest, BytesBehindTheProgramThatAreNoPackageAreABrokenShow)
@@ -36,8 +37,8 @@ TEST(SaverPackageTest, BytesBehindTheProgramThatAreNoPackageAreABrokenShow)
     const std::string file = program() + "not a package at all";
     const CoreExpected<PackageView> read = SaverPackage::read(file);
     ASSERT_FALSE(read.ok());
-    EXPECT_TRUE(read.error().starts_with(SaverPackage::kBrokenPackage)) << read.error();
-    EXPECT_GT(read.error().size(), SaverPackage::kBrokenPackage.size());
+    EXPECT_TRUE(read.error().starts_with(SaverTexts::kBrokenPackage)) << read.error();
+    EXPECT_GT(read.error().size(), SaverTexts::kBrokenPackage.size());
 }
 
 TEST(SaverPackageTest, TheShowBehindTheProgramIsRead)

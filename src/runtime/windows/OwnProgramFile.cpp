@@ -1,5 +1,6 @@
 #include "runtime/windows/OwnProgramFile.h"
 
+#include "runtime/SaverTexts.h"
 #include "runtime/windows/WideText.h"
 
 #include <windows.h>
@@ -30,7 +31,7 @@ bool OwnProgramFile::read()
     const HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        error_ = kUnreadable + WideText::toUtf8(path_);
+        error_ = std::string(SaverTexts::kUnreadable) + WideText::toUtf8(path_);
         return false;
     }
     LARGE_INTEGER size{};
@@ -48,7 +49,7 @@ bool OwnProgramFile::read()
     CloseHandle(file);
     if (!ok) {
         bytes_.clear();
-        error_ = kUnreadable + WideText::toUtf8(path_);
+        error_ = std::string(SaverTexts::kUnreadable) + WideText::toUtf8(path_);
     }
     return ok;
 }

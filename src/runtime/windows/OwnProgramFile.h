@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The bytes of the running program's own file (a built saver carries its show at the end),
-// read whole. On failure the error says why in Japanese, as the Linux saver says it.
+// read whole. On failure the error says so in Japanese (SaverTexts::kUnreadable and the path).
 class OwnProgramFile {
 public:
     // Finds the file's path (done by read() as well).
@@ -16,8 +16,6 @@ public:
     std::wstring fileName() const;
     std::string_view bytes() const { return bytes_; }
     const std::string& error() const { return error_; }
-
-    static inline const std::string kUnreadable = "ファイルを読めません: ";
 
 private:
     std::wstring path_;

@@ -1,17 +1,16 @@
 #include "runtime/windows/WicImageDecoder.h"
 
 #include "runtime/windows/ExifOrientation.h"
+#include "runtime/windows/JpegOrientation.h"
 
 #include <windows.h>
 
-#include <propvarutil.h>
 #include <wincodec.h>
 
 namespace {
 
 constexpr std::int64_t kBytesPerPixel = 4;
 constexpr UINT kFirstFrame = 0;
-constexpr wchar_t kOrientationQuery[] = L"/app1/ifd/{ushort=274}";
 
 // Releases a COM object at the end of its scope.
 template <typename T>
@@ -33,22 +32,6 @@ public:
 private:
     T* object_ = nullptr;
 };
-
-int orientationOf(IWICBitmapFrameDecode* frame)
-{
-    Held<IWICMetadataQueryReader> reader;
-    if (FAILED(frame->GetMetadataQueryReader(reader.out())) || reader.get() == nullptr) {
-        return ExifOrientation::kUpright;
-    }
-    PROPVARIANT value;
-    PropVariantInit(&value);
-    int orientation = ExifOrientation::kUpright;
-    if (SUCCEEDED(reader->GetMetadataByName(kOrientationQuery, &value)) && value.vt == VT_UI2) {
-        orientation = value.uiVal;
-    }
-    PropVariantClear(&value);
-    return orientation;
-}
 
 }  // namespace
 
@@ -110,5 +93,5 @@ PixelImage WicImageDecoder::decode(std::string_view bytes) const
             row[x] |= 0xFF000000u;
         }
     }
-    return ExifOrientation::apply(picture, orientationOf(frame.get()));
+    return ExifOrientation::apply(picture, JpegOrientation::read(bytes));
 }

@@ -5,6 +5,8 @@
 #include "player/ShowLoop.h"
 #include "runtime/PackageShowSource.h"
 #include "runtime/PackageSummary.h"
+#include "runtime/PlayLog.h"
+#include "runtime/SaverTexts.h"
 #include "runtime/windows/GdiCanvasFactory.h"
 #include "runtime/windows/MciAudio.h"
 #include "runtime/windows/SaverPackage.h"
@@ -12,7 +14,6 @@
 #include "runtime/windows/SettingsWindow.h"
 #include "runtime/windows/SoundRegistry.h"
 #include "runtime/windows/StandardStream.h"
-#include "runtime/windows/StderrPlayLog.h"
 #include "runtime/windows/WicImageDecoder.h"
 #include "runtime/windows/WideText.h"
 
@@ -162,7 +163,7 @@ int WindowsRuntime::settings()
 {
     const HWND owner = reinterpret_cast<HWND>(options_.window);
     if (package_->SoundSwitchable != 1) {
-        const std::wstring text = WideText::fromUtf8(kNoSettings);
+        const std::wstring text = WideText::fromUtf8(std::string(SaverTexts::kNoSettings));
         MessageBoxW(IsWindow(owner) ? owner : nullptr, text.c_str(), title().c_str(),
                     MB_OK | MB_ICONINFORMATION);
         return 0;
@@ -198,8 +199,9 @@ int WindowsRuntime::play()
     if (!window.open()) {
         return refuse(kNoHostWindow + std::to_string(options_.window));
     }
-    StderrPlayLog log(ticker_, started_);
-    ShowObserver quiet;
-    ShowLoop(source, audio, ticker_, state, window, options_.log ? log : quiet, canvases).run();
+    PlayLog log(options_.log ? PlayLog::Elapsed([this] { return ticker_.now() - started_; })
+                             : PlayLog::Elapsed(),
+                [](const std::string& line) { StandardStream::err(line); });
+    ShowLoop(source, audio, ticker_, state, window, log, canvases).run();
     return 0;
 }

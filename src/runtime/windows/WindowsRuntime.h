@@ -20,7 +20,6 @@
 class WindowsRuntime {
 public:
     static constexpr int kRefused = 2;
-    static inline const std::string kNoSettings = "設定できる項目はありません。";
     static inline const std::string kNoHostWindow = "ウィンドウがありません: ";
     static inline const std::string kProgramName = "クレモア";
 
