@@ -133,8 +133,10 @@ ticks_of() {  # processor ticks (user + system) of the given processes
 prefix_processes() {  # every process started with this WINEPREFIX
     local pid
     for pid in $(ls /proc | grep '^[0-9]*$'); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+        # Processes come and go while the list is read; the ones gone or not ours are skipped.
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "$pid"
+        fi
     done
 }
 
