@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView input(data, qsizetype(size));
     const SaverIdentity identity = SaverIdentity::read(input, {});
     const Expected<PackageView> package = SaverFile::readPackage(input);
-    if (package.ok() && (package->PackageSize > input.size() || package->slides.isEmpty() ||
+    if (package.ok() && (package->PackageSize > input.size() || package->slides.empty() ||
                          identity.title.size() > 20)) {
         __builtin_trap();
     }
