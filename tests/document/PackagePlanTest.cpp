@@ -1,4 +1,4 @@
-#include "PackageTestShow.h"
+#include "support/PackageTestShow.h"
 #include "media/MediaFactory.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PackageTestShow.h"
+#include "support/PackageTestShow.h"
 #include "document/ByteView.h"
 #include "document/PackageReader.h"
 #include "media/MediaFactory.h"

@@ -1,15 +1,13 @@
 #include "document/ByteView.h"
-#include "document/PackagePlan.h"
 #include "document/PackageReader.h"
-#include "document/PackageWriter.h"
 #include "media/MediaFactory.h"
 #include "player/ImageDecoder.h"
 #include "player/QtPixels.h"
 #include "runtime/PackageShowSource.h"
+#include "support/PackageTestShow.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -55,11 +53,9 @@ protected:
         show.canvasWidth = 40;
         show.canvasHeight = 30;
         show.backColor = 0x00123456;
-        const Expected<PackagePlan> plan = PackagePlan::make(show, 1);
-        ASSERT_TRUE(plan.ok()) << plan.error().toStdString();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        ASSERT_TRUE(PackageWriter::write(plan.value(), buffer).ok());
+        QString error;
+        bytes = PackageTestShow::write(show, &error, 1);
+        ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
         CoreExpected<PackageView> read = PackageReader::read(ByteView::of(bytes));
         ASSERT_TRUE(read.ok()) << read.error();
         package = std::move(read.value());

@@ -1,13 +1,11 @@
 #include "document/ByteView.h"
-#include "document/PackagePlan.h"
 #include "document/PackageReader.h"
-#include "document/PackageWriter.h"
 #include "media/MediaFactory.h"
 #include "runtime/PackageSummary.h"
+#include "support/PackageTestShow.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,11 +72,9 @@ protected:
         show.canvasWidth = 640;
         show.canvasHeight = 480;
         show.backColor = 0x00A0B0C0;
-        const Expected<PackagePlan> plan = PackagePlan::make(show, 1);
-        ASSERT_TRUE(plan.ok()) << plan.error().toStdString();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        ASSERT_TRUE(PackageWriter::write(plan.value(), buffer).ok());
+        QString error;
+        bytes = PackageTestShow::write(show, &error, 1);
+        ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
         CoreExpected<PackageView> read = PackageReader::read(ByteView::of(bytes));
         ASSERT_TRUE(read.ok()) << read.error();
         package = std::move(read.value());
