@@ -153,12 +153,19 @@ cpu() {
     sleep 2
     local processes
     processes="$(prefix_processes) $xvfb"
-    local before after start end
+    local before after start end pid
+    declare -A each
+    for pid in $processes; do each[$pid]=$(ticks_of "$pid"); done
     before=$(ticks_of $processes)
     start=$(date +%s.%N)
     sleep "$seconds"
     after=$(ticks_of $processes)
     end=$(date +%s.%N)
+    # Each process's share, to tell the saver's own wake-ups from Wine's and the X server's.
+    for pid in $processes; do
+        [ -r "/proc/$pid/comm" ] || continue
+        printf '  %-20s %6d ticks\n' "$(cat "/proc/$pid/comm")" $(($(ticks_of "$pid") - ${each[$pid]}))
+    done
     stop_saver
     awk -v ticks=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$start" -v e="$end" \
         -v n="$(echo $processes | wc -w)" 'BEGIN {

@@ -1,9 +1,8 @@
 #include "runtime/windows/SaverWindow.h"
 
 #include "effects/ProgramState.h"
+#include "player/CanvasFit.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -104,11 +103,8 @@ void SaverWindow::begin(const PixelImage& screen)
 
 void SaverWindow::place()
 {
-    RECT client{};
-    GetClientRect(window_, &client);
     const int width = screen_.width();
     const int height = screen_.height();
-    scaled_ = false;
     if (host_ == nullptr) {
         // Centred on the primary monitor, whose top left is (0, 0) of the virtual desktop.
         const int left =
@@ -116,22 +112,17 @@ void SaverWindow::place()
         const int top =
             GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2 - GetSystemMetrics(SM_YVIRTUALSCREEN);
         target_ = RECT{left, top, left + width, top + height};
+        scaled_ = false;
         return;
     }
-    const int windowWidth = client.right;
-    const int windowHeight = client.bottom;
-    int shownWidth = width;
-    int shownHeight = height;
-    if (width > 0 && height > 0 && (windowWidth < width || windowHeight < height)) {
-        const double scale = std::min(double(windowWidth) / width, double(windowHeight) / height);
-        // Never rounded down to nothing: a sliver of a show still says it is running.
-        shownWidth = std::max(1, int(std::lround(width * scale)));
-        shownHeight = std::max(1, int(std::lround(height * scale)));
-        scaled_ = true;
-    }
-    const int left = windowWidth / 2 - shownWidth / 2;
-    const int top = windowHeight / 2 - shownHeight / 2;
-    target_ = RECT{left, top, left + shownWidth, top + shownHeight};
+    RECT client{};
+    GetClientRect(window_, &client);
+    // A preview pane fits the canvas as the Linux preview does.
+    const CanvasFit fit =
+        CanvasFit::of(PixelSize{width, height}, PixelSize{int(client.right), int(client.bottom)});
+    const PixelRect& shown = fit.target;
+    target_ = RECT{shown.x, shown.y, shown.x + shown.width, shown.y + shown.height};
+    scaled_ = fit.scaled();
 }
 
 void SaverWindow::armInput()
