@@ -1,5 +1,5 @@
-#include "support/PackageTestShow.h"
 #include "media/MediaFactory.h"
+#include "support/PackageTestShow.h"
 
 #include <QFile>
 #include <QTemporaryDir>

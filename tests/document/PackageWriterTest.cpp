@@ -1,7 +1,7 @@
-#include "support/PackageTestShow.h"
 #include "document/ByteView.h"
 #include "document/PackageReader.h"
 #include "media/MediaFactory.h"
+#include "support/PackageTestShow.h"
 
 #include <QBuffer>
 #include <QFile>
