@@ -27,6 +27,10 @@ constexpr int kExitMs = 15000;
 // A host's destruction must end a preview at once; Wine's own bookkeeping adds a little.
 constexpr int kDestroyedHostExitMs = 1000;
 constexpr QSize kPreviewPane(152, 112);
+// The full-screen saver ends on a pointer move of more than this many pixels either way.
+constexpr int kPointerTolerance = 3;
+// How long a nudged saver is watched for ending by mistake.
+constexpr int kNudgeWatchMs = 1500;
 // Pixels this far from an edge of a shape are read; scaling and rounding may blur the edge.
 constexpr int kEdgeMargin = 2;
 constexpr QRgb kRed = 0xff0000;
@@ -126,6 +130,41 @@ protected:
         return capture.exitCode == 0 ? QImage(file) : QImage();
     }
 
+    // Runs xdotool on the test's display (keys, pointer moves, clicks).
+    void xdotool(const QStringList& arguments)
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        tool.setProcessEnvironment(environment);
+        tool.start("xdotool", arguments);
+        ASSERT_TRUE(tool.waitForFinished(WineSession::kTimeoutMs)) << "xdotool is missing";
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    }
+
+    // Starts `windows` full screen with --log, the pointer parked at a known place first, and
+    // waits until its first frame is on the screen: from then on input ends it.
+    void startFullScreenUntilFirstFrame(const QString& windows)
+    {
+        ASSERT_NO_FATAL_FAILURE(xdotool({"mousemove", "200", "200"}));
+        wine().start(saver, windows, {"/s", "--log"});
+        ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
+        const QDeadlineTimer deadline(kSettleMs);
+        while (!log.contains("first frame") && !deadline.hasExpired() &&
+               saver.state() == QProcess::Running) {
+            saver.waitForReadyRead(kPollMs);
+            log += saver.readAllStandardError();
+        }
+        ASSERT_TRUE(log.contains("first frame")) << log.toStdString();
+    }
+
+    void expectEndedWithStatusZero(const char* by)
+    {
+        ASSERT_TRUE(saver.waitForFinished(kExitMs)) << by << " did not end the saver";
+        EXPECT_EQ(saver.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(saver.exitCode(), 0);
+    }
+
     // The lines "Key=Value" the probe prints, as a map.
     static QMap<QString, QString> keyValues(const QByteArray& printed)
     {
@@ -142,6 +181,7 @@ protected:
     QTemporaryDir folder;
     QString show;
     QProcess saver;
+    QByteArray log;  // what the saver wrote on stderr so far
 };
 
 TEST_F(WindowsSaverTest, CheckPrintsTheSameSummaryAsTheLinuxSaverOfTheSameShow)
@@ -220,17 +260,27 @@ TEST_F(WindowsSaverTest, FullScreenShowsTheCanvasCentredAndAKeyEndsItWithStatusZ
     EXPECT_EQ(rgb(screen, 0, 0), kBlack);
     EXPECT_EQ(rgb(screen, screen.width() - 1, screen.height() - 1), kBlack);
 
-    QProcess key;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", display);
-    key.setProcessEnvironment(environment);
-    key.start("xdotool", {"key", "space"});
-    ASSERT_TRUE(key.waitForFinished(WineSession::kTimeoutMs)) << "xdotool is missing";
-    ASSERT_EQ(key.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(xdotool({"key", "space"}));
+    expectEndedWithStatusZero("a key");
+}
 
-    ASSERT_TRUE(saver.waitForFinished(kExitMs)) << "a key did not end the saver";
-    EXPECT_EQ(saver.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(saver.exitCode(), 0);
+TEST_F(WindowsSaverTest, FullScreenIgnoresAPointerNudgeAndEndsOnAMoveOrAClick)
+{
+    const QString windows = build("Pointer", "windows");
+    ASSERT_FALSE(windows.isEmpty());
+
+    ASSERT_NO_FATAL_FAILURE(startFullScreenUntilFirstFrame(windows));
+    // A nudge within the tolerance (a desk shaken) must not end the show.
+    const QString nudge = QString::number(kPointerTolerance);
+    ASSERT_NO_FATAL_FAILURE(xdotool({"mousemove_relative", "--", nudge, nudge}));
+    EXPECT_FALSE(saver.waitForFinished(kNudgeWatchMs)) << "a nudge ended the saver";
+    ASSERT_NO_FATAL_FAILURE(xdotool({"mousemove_relative", "--", "40", "0"}));
+    expectEndedWithStatusZero("a move of the pointer");
+
+    log.clear();
+    ASSERT_NO_FATAL_FAILURE(startFullScreenUntilFirstFrame(windows));
+    ASSERT_NO_FATAL_FAILURE(xdotool({"click", "1"}));
+    expectEndedWithStatusZero("a click");
 }
 
 TEST_F(WindowsSaverTest, PreviewFillsTheHostPaneAndTheHostsDestructionEndsIt)
