@@ -165,6 +165,39 @@ protected:
         EXPECT_EQ(saver.exitCode(), 0);
     }
 
+    // Waits until a window of the saver covers the middle of the screen, which showed
+    // `before` there (the desktop).
+    bool waitForWindowInTheMiddle(QRgb before)
+    {
+        const QPoint middle(WineSession::kDesktop.width() / 2, WineSession::kDesktop.height() / 2);
+        const QDeadlineTimer deadline(kSettleMs);
+        while (!deadline.hasExpired() && saver.state() == QProcess::Running) {
+            const QImage screen = captureScreen();
+            if (!screen.isNull() && rgb(screen, middle.x(), middle.y()) != before) {
+                return true;
+            }
+            QThread::msleep(kPollMs);
+        }
+        return false;
+    }
+
+    // The sound switches stored for the saver titled `title`, as "bgm=…;soundEffects=…" of
+    // the registry's numbers, or empty when none are.
+    QString storedSwitches(const QString& title)
+    {
+        const WineSession::Result query =
+            wine().run("reg", {"query", QString("HKCU\\Software\\kremoa\\") + title});
+        QStringList found;
+        for (const QString& line : QString::fromUtf8(query.out).split('\n')) {
+            const QStringList fields = line.simplified().split(' ');
+            if (fields.size() == 3 && fields[1] == "REG_DWORD") {
+                found << fields[0] + "=" + fields[2];
+            }
+        }
+        found.sort();
+        return found.join(';');
+    }
+
     // The lines "Key=Value" the probe prints, as a map.
     static QMap<QString, QString> keyValues(const QByteArray& printed)
     {
@@ -281,6 +314,47 @@ TEST_F(WindowsSaverTest, FullScreenIgnoresAPointerNudgeAndEndsOnAMoveOrAClick)
     ASSERT_NO_FATAL_FAILURE(startFullScreenUntilFirstFrame(windows));
     ASSERT_NO_FATAL_FAILURE(xdotool({"click", "1"}));
     expectEndedWithStatusZero("a click");
+}
+
+TEST_F(WindowsSaverTest, WithoutArgumentsTheSettingsDialogStoresTheSoundChoice)
+{
+    const QString title = "SoundSettings";
+    const QString windows =
+        build("Settings", "windows", {"--description", title, "--sound-switch"});
+    ASSERT_FALSE(windows.isEmpty());
+    wine().run("reg", {"delete", "HKCU\\Software\\kremoa\\" + title, "/f"});
+    const QImage desktop = captureScreen();
+    ASSERT_FALSE(desktop.isNull());
+    const QRgb background = rgb(desktop, desktop.width() / 2, desktop.height() / 2);
+
+    // No argument is what Windows passes for "Settings"; the dialog opens with both switches
+    // on and the focus on the music's.
+    wine().start(saver, windows, {});
+    ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
+    ASSERT_TRUE(waitForWindowInTheMiddle(background)) << "no settings dialog";
+    ASSERT_NO_FATAL_FAILURE(xdotool({"key", "space"}));
+    ASSERT_NO_FATAL_FAILURE(xdotool({"key", "Return"}));
+    expectEndedWithStatusZero("OK");
+
+    EXPECT_EQ(storedSwitches(title), "bgm=0x0;soundEffects=0x1");
+}
+
+TEST_F(WindowsSaverTest, SettingsOfASaverWithoutSoundSwitchOnlySaySoAndStoreNothing)
+{
+    const QString title = "NoSwitch";
+    const QString windows = build("NoSwitch", "windows", {"--description", title});
+    ASSERT_FALSE(windows.isEmpty());
+    const QImage desktop = captureScreen();
+    ASSERT_FALSE(desktop.isNull());
+    const QRgb background = rgb(desktop, desktop.width() / 2, desktop.height() / 2);
+
+    wine().start(saver, windows, {"/c"});
+    ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
+    ASSERT_TRUE(waitForWindowInTheMiddle(background)) << "no message";
+    ASSERT_NO_FATAL_FAILURE(xdotool({"key", "Return"}));
+    expectEndedWithStatusZero("closing the message");
+
+    EXPECT_EQ(storedSwitches(title), "");
 }
 
 TEST_F(WindowsSaverTest, PreviewFillsTheHostPaneAndTheHostsDestructionEndsIt)
