@@ -165,28 +165,35 @@ protected:
         EXPECT_EQ(saver.exitCode(), 0);
     }
 
-    // Waits until a window of the saver covers the middle of the screen, which showed
-    // `before` there (the desktop).
-    bool waitForWindowInTheMiddle(QRgb before)
+    // Starts `windows` with `arguments` and waits until a window of it (a dialog or a message,
+    // both centred) covers the middle of the screen, where the desktop was before.
+    void startUntilCentredWindow(const QString& windows, const QStringList& arguments)
     {
         const QPoint middle(WineSession::kDesktop.width() / 2, WineSession::kDesktop.height() / 2);
+        const QImage desktop = captureScreen();
+        ASSERT_FALSE(desktop.isNull());
+        const QRgb before = rgb(desktop, middle.x(), middle.y());
+        wine().start(saver, windows, arguments);
+        ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
         const QDeadlineTimer deadline(kSettleMs);
         while (!deadline.hasExpired() && saver.state() == QProcess::Running) {
             const QImage screen = captureScreen();
             if (!screen.isNull() && rgb(screen, middle.x(), middle.y()) != before) {
-                return true;
+                return;
             }
             QThread::msleep(kPollMs);
         }
-        return false;
+        FAIL() << "no window in the middle of the screen";
     }
+
+    // Where the saver titled `title` keeps its sound switches.
+    static QString switchesKey(const QString& title) { return "HKCU\\Software\\kremoa\\" + title; }
 
     // The sound switches stored for the saver titled `title`, as "bgm=…;soundEffects=…" of
     // the registry's numbers, or empty when none are.
     QString storedSwitches(const QString& title)
     {
-        const WineSession::Result query =
-            wine().run("reg", {"query", QString("HKCU\\Software\\kremoa\\") + title});
+        const WineSession::Result query = wine().run("reg", {"query", switchesKey(title)});
         QStringList found;
         for (const QString& line : QString::fromUtf8(query.out).split('\n')) {
             const QStringList fields = line.simplified().split(' ');
@@ -322,16 +329,11 @@ TEST_F(WindowsSaverTest, WithoutArgumentsTheSettingsDialogStoresTheSoundChoice)
     const QString windows =
         build("Settings", "windows", {"--description", title, "--sound-switch"});
     ASSERT_FALSE(windows.isEmpty());
-    wine().run("reg", {"delete", "HKCU\\Software\\kremoa\\" + title, "/f"});
-    const QImage desktop = captureScreen();
-    ASSERT_FALSE(desktop.isNull());
-    const QRgb background = rgb(desktop, desktop.width() / 2, desktop.height() / 2);
+    wine().run("reg", {"delete", switchesKey(title), "/f"});
 
     // No argument is what Windows passes for "Settings"; the dialog opens with both switches
     // on and the focus on the music's.
-    wine().start(saver, windows, {});
-    ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
-    ASSERT_TRUE(waitForWindowInTheMiddle(background)) << "no settings dialog";
+    ASSERT_NO_FATAL_FAILURE(startUntilCentredWindow(windows, {}));
     ASSERT_NO_FATAL_FAILURE(xdotool({"key", "space"}));
     ASSERT_NO_FATAL_FAILURE(xdotool({"key", "Return"}));
     expectEndedWithStatusZero("OK");
@@ -344,13 +346,8 @@ TEST_F(WindowsSaverTest, SettingsOfASaverWithoutSoundSwitchOnlySaySoAndStoreNoth
     const QString title = "NoSwitch";
     const QString windows = build("NoSwitch", "windows", {"--description", title});
     ASSERT_FALSE(windows.isEmpty());
-    const QImage desktop = captureScreen();
-    ASSERT_FALSE(desktop.isNull());
-    const QRgb background = rgb(desktop, desktop.width() / 2, desktop.height() / 2);
 
-    wine().start(saver, windows, {"/c"});
-    ASSERT_TRUE(saver.waitForStarted(WineSession::kTimeoutMs));
-    ASSERT_TRUE(waitForWindowInTheMiddle(background)) << "no message";
+    ASSERT_NO_FATAL_FAILURE(startUntilCentredWindow(windows, {"/c"}));
     ASSERT_NO_FATAL_FAILURE(xdotool({"key", "Return"}));
     expectEndedWithStatusZero("closing the message");
 
